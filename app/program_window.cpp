@@ -1,0 +1,67 @@
+#include "app/program_window.h"
+
+#include "app/window_manager.h"
+
+LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam) {
+    ProgramWindow* window;
+    if (message == WM_NCCREATE) {
+        window = static_cast<ProgramWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    } else {
+        window = reinterpret_cast<ProgramWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
+
+    const LRESULT result = window->onMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        window->manager_.windowDestroyed(window->id_);
+        // A window whose creation failed is freed by its creator instead.
+        if (window->created_) delete window;
+    }
+    return result;
+}
+
+LRESULT ProgramWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        // No handler may refuse a close: the window goes at once.
+        manager_.completeDestroy(id_);
+        return 0;
+    case WindowManager::kDeferredDestroyMessage:
+        manager_.deferredDestroyArrived(id_);
+        return 0;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool ProgramWindow::translateKey(const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        SendMessageA(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
+    return false;
+}
+
+bool ProgramWindow::createCentred(const char* className, const char* caption, DWORD style,
+                                  DWORD exStyle, int width, int height, HWND owner) {
+    // Integer division on the full primary screen, not the work area.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    created_ = CreateWindowExA(exStyle, className, caption, style, x, y, width, height, owner,
+                               nullptr, GetModuleHandleA(nullptr), this) != nullptr;
+    return created_;
+}
+
+bool registerProgramWindowClass(HINSTANCE instance, const char* className) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ProgramWindow::windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "DEFAULT_ICON");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    return RegisterClassA(&windowClass) != 0;
+}

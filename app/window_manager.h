@@ -1,0 +1,67 @@
+#pragma once
+// The program's windows: at most one of each, opened and closed by the
+// rules handlers rely on, and the message loops that run them.
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "app/program_window.h"
+#include "app/window_operations.h"
+
+class WindowManager : public WindowOperations {
+public:
+    // Posted by destroyWindow; the window goes when the loop delivers it.
+    static constexpr UINT kDeferredDestroyMessage = WM_APP + 1;
+
+    // Builds a window hidden, with its controls; null when creation failed.
+    using WindowFactory = std::function<ProgramWindow*(HWND owner)>;
+
+    explicit WindowManager(HINSTANCE instance) : instance_(instance) {}
+
+    bool createApplicationWindow();
+    void destroyApplicationWindow();
+    void setFactory(WindowId window, WindowFactory factory);
+
+    bool loadWindow(WindowId window, bool modal) override;
+    void destroyWindow(WindowId window) override;
+
+    ProgramWindow* window(WindowId window) const { return slot(window).window; }
+    HWND windowHandle(WindowId window) const {
+        return slot(window).window ? slot(window).window->hwnd() : nullptr;
+    }
+    bool anyWindowOpen() const;
+
+    // Called by the windows themselves.
+    void completeDestroy(WindowId window);
+    void deferredDestroyArrived(WindowId window);
+    void windowDestroyed(WindowId window);
+
+    // The main loop; returns the quit message's exit code.
+    int runMessageLoop();
+
+private:
+    struct Slot {
+        ProgramWindow* window = nullptr;
+        bool destroyPending = false;
+        // For a modal window: the windows it disabled, with their former state.
+        std::vector<std::pair<HWND, bool>> disabledWindows;
+        WindowFactory factory;
+    };
+
+    Slot& slot(WindowId window) { return slots_[static_cast<size_t>(window)]; }
+    const Slot& slot(WindowId window) const { return slots_[static_cast<size_t>(window)]; }
+    void disableOtherWindows(WindowId modalWindow);
+    void restoreDisabledWindows(Slot& slot);
+    // Gives the window under the message a first look at keys.
+    bool translateProgramKey(const MSG& message);
+    // False when the quit message was taken (it is posted again for the outer loop).
+    bool pumpOneMessage();
+
+    HINSTANCE instance_;
+    HWND applicationWindow_ = nullptr;
+    bool messageLoopRunning_ = false;
+    std::array<Slot, 3> slots_;
+};

@@ -1,0 +1,160 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+
+#include "platform/win32/wow64_redirection.h"
+
+namespace win32 {
+namespace {
+
+// ReadFile and WriteFile take a DWORD count; larger transfers go in pieces.
+constexpr DWORD kMaxTransfer = 1u << 30;
+constexpr int kTemporaryNameAttempts = 16;
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        if (!valid()) return true;
+        const bool closed = CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool allocate(Bytes& bytes, std::uint64_t size) {
+    if (size > bytes.max_size() || size > std::numeric_limits<std::size_t>::max()) return false;
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool writeAll(HANDLE file, const Bytes& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, kMaxTransfer));
+        DWORD done = 0;
+        if (!WriteFile(file, bytes.data() + written, chunk, &done, nullptr) || done == 0) {
+            return false;
+        }
+        written += done;
+    }
+    return true;
+}
+
+// The temporary file lies beside the target so the final move stays on one
+// volume and can replace the target in one step.
+Text temporaryNameFor(const Text& path, int attempt) {
+    return path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt) +
+           ".tmp";
+}
+
+bool writeTemporaryFile(const Text& temporaryPath, const Bytes& bytes, bool& nameTaken) {
+    FileHandle file(CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        nameTaken = GetLastError() == ERROR_FILE_EXISTS;
+        return false;
+    }
+    const bool complete = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    const bool closed = file.close();
+    if (complete && closed) return true;
+    DeleteFileA(temporaryPath.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool createDirectory(const Text& path) {
+    FileSystemRedirectionGuard redirection(path);
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool directoryExists(const Text& path) {
+    if (path.empty()) return false;
+    FileSystemRedirectionGuard redirection(path);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<Bytes> readFile(const Text& path) {
+    if (path.empty()) return std::nullopt;
+    FileSystemRedirectionGuard redirection(path);
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return std::nullopt;
+
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    Bytes bytes;
+    if (!allocate(bytes, static_cast<std::uint64_t>(size.QuadPart))) return std::nullopt;
+
+    // Nobody else can write while we share only reading, so the size holds;
+    // a file that still ends early gives what it held.
+    std::size_t total = 0;
+    while (total < bytes.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - total, kMaxTransfer));
+        DWORD done = 0;
+        if (!ReadFile(file.get(), bytes.data() + total, chunk, &done, nullptr)) {
+            return std::nullopt;
+        }
+        if (done == 0) break;
+        total += done;
+    }
+    bytes.resize(total);
+    return bytes;
+}
+
+std::optional<std::uint64_t> fileLength(const Text& path) {
+    if (path.empty()) return std::nullopt;
+    FileSystemRedirectionGuard redirection(path);
+    // Attribute access only, so a file that another program holds open
+    // without sharing can still be measured.
+    FileHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+bool writeFileBytes(const Text& path, const Bytes& bytes) {
+    if (path.empty()) return false;
+    FileSystemRedirectionGuard redirection(path);
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        const Text temporaryPath = temporaryNameFor(path, attempt);
+        bool nameTaken = false;
+        if (!writeTemporaryFile(temporaryPath, bytes, nameTaken)) {
+            if (nameTaken) continue;
+            return false;
+        }
+        if (MoveFileExA(temporaryPath.c_str(), path.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        DeleteFileA(temporaryPath.c_str());
+        return false;
+    }
+    return false;
+}
+
+}  // namespace win32

@@ -1,0 +1,14 @@
+#include "profile/preset_handlers.h"
+
+#include "profile/brand_presets.h"
+
+void applySelectedPreset(OemProfile& profile) {
+    const BrandPreset* preset = brandPreset(profile.selectedBrandIndex());
+    if (!preset) return;
+    profile.setText(ProfileField::Manufacturer, preset->manufacturer);
+    profile.setText(ProfileField::Model, preset->model);
+    profile.setText(ProfileField::Hotline, preset->hotline);
+    profile.setText(ProfileField::SupportHours, preset->supportHours);
+    profile.setText(ProfileField::SupportUrl, preset->webAddress);
+    profile.setLogoBytes(Bytes(preset->logo, preset->logo + preset->logoSize));
+}

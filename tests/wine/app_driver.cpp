@@ -1,0 +1,219 @@
+#include "app_driver.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "ui/control_ids.h"
+
+bool waitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(5);
+    }
+}
+
+std::string controlText(HWND window) {
+    // Read through the message with a timeout, so a busy program cannot hang us.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::string windowClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string listItemText(HWND comboBox, int index) {
+    // Wine hands CB_GETLBTEXT across processes as UTF-16 even for the ANSI
+    // call, so ask for UTF-16 and turn it back into the program's code page.
+    const LRESULT length = SendMessageW(comboBox, CB_GETLBTEXTLEN, index, 0);
+    if (length < 0) return {};
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(comboBox, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(static_cast<size_t>(length));
+    std::string text(wide.size() * 2 + 1, '\0');
+    const int bytes = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()),
+                                          text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+    return text;
+}
+
+HWND findControl(HWND root, int controlId) {
+    struct Search { int id; HWND found; } search = {controlId, nullptr};
+    EnumChildWindows(root, [](HWND child, LPARAM state) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(state);
+        if (GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string windowsPathOf(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+}
+
+RunningApp::~RunningApp() {
+    if (process_.hProcess) {
+        if (running()) TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+bool RunningApp::start() {
+    std::string exe = windowsPathOf(VELLUMARK_TEST_EXE);
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_)) {
+        return false;
+    }
+    processId_ = process_.dwProcessId;
+    return waitUntil([this] {
+        mainWindow_ = topLevelWindow(VELLUMARK_MAIN_WINDOW_CLASS);
+        return mainWindow_ != nullptr;
+    });
+}
+
+HWND RunningApp::topLevelWindow(const char* className) const {
+    struct Search { DWORD pid; const char* className; HWND found; } search = {processId_, className, nullptr};
+    EnumWindows([](HWND window, LPARAM state) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(state);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid != s->pid || !IsWindowVisible(window) || windowClassName(window) != s->className) {
+            return TRUE;
+        }
+        s->found = window;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void RunningApp::click(int controlId) const {
+    // Posted: the click may open a message box, which a sent message would wait on.
+    PostMessageA(control(controlId), BM_CLICK, 0, 0);
+}
+
+bool RunningApp::chooseBrand(int index) const {
+    const HWND list = control(kIdBrandList);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(list, &info) || !info.hwndList) return false;
+    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+    if (!waitUntil([&] { return IsWindowVisible(info.hwndList) != FALSE; })) return false;
+    SendMessageA(info.hwndList, LB_SETTOPINDEX, index, 0);
+    RECT item = {};
+    if (SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+        return false;
+    }
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    PostMessageA(info.hwndList, WM_MOUSEMOVE, 0, point);
+    PostMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(info.hwndList, WM_LBUTTONUP, 0, point);
+    return waitUntil([&] { return !IsWindowVisible(info.hwndList); });
+}
+
+std::string RunningApp::text(int controlId) const { return controlText(control(controlId)); }
+
+void RunningApp::setText(int controlId, const std::string& text) const {
+    SendMessageA(control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND RunningApp::waitForMessageBox(DWORD milliseconds) const {
+    HWND box = nullptr;
+    waitUntil([&] {
+        box = topLevelWindow("#32770");
+        return box && findControl(box, 0xFFFF) != nullptr;
+    }, milliseconds);
+    return box;
+}
+
+std::optional<MessageBoxSeen> RunningApp::answerMessageBox(DWORD milliseconds) const {
+    const HWND box = waitForMessageBox(milliseconds);
+    if (!box) return std::nullopt;
+    MessageBoxSeen seen;
+    seen.title = controlText(box);
+    seen.text = controlText(findControl(box, 0xFFFF));
+    // The icon is a static control of its own beside the text.
+    const HWND icon = findControl(box, 0x14);
+    seen.hasIcon = icon && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    waitUntil([&] { return !IsWindow(box); });
+    return seen;
+}
+
+std::optional<DWORD> RunningApp::waitForExit(DWORD milliseconds) {
+    if (WaitForSingleObject(process_.hProcess, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+bool RunningApp::running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool saveScreenshot(HWND window, const std::string& name) {
+    RECT area;
+    if (!GetWindowRect(window, &area)) return false;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageBytes;
+    CreateDirectoryA(windowsPathOf(VELLUMARK_SCREENS_DIR).c_str(), nullptr);
+    const std::string path = windowsPathOf(std::string(VELLUMARK_SCREENS_DIR) + "/" + name + ".bmp");
+    FILE* out = std::fopen(path.c_str(), "wb");
+    bool written = false;
+    if (out) {
+        written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                  std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                  std::fwrite(bits, 1, imageBytes, out) == imageBytes;
+        std::fclose(out);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return written;
+}
+
+COLORREF screenPixel(int x, int y) {
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Runs a command (normally ctest of the 64-bit tree) inside the Windows test
+# rig: a private Wine prefix for this run, one wineserver kept up for the
+# whole run, and a virtual X display. Everything is stopped at the end, also
+# on failure.
+#   tests/wine/rig.sh ctest --test-dir build/win64
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+wine_bin=/usr/lib/wine
+template="$repo/build/wine-template"
+export WINEPREFIX="$repo/build/wine-prefix"
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Gives the ANSI code page 936, even without the glibc locale installed.
+export LC_ALL=zh_CN.UTF-8
+export PATH="$wine_bin:$PATH"
+
+xvfb_pid=""
+stop_rig() {
+    "$wine_bin/wineserver" -k >/dev/null 2>&1 || true
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+    if [[ -d "$repo/build/screens" ]]; then
+        for bitmap in "$repo"/build/screens/*.bmp; do
+            [[ -e "$bitmap" ]] || continue
+            convert "$bitmap" "${bitmap%.bmp}.png" 2>/dev/null && rm -f "$bitmap"
+        done
+    fi
+}
+trap stop_rig EXIT
+
+wait_for() {  # seconds, command...: polls a condition with a deadline
+    local deadline=$((SECONDS + $1)); shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+# A virtual display of our own, on the first free number.
+if [[ -z "${VELLUMARK_KEEP_DISPLAY:-}" || -z "${DISPLAY:-}" ]]; then
+    display=90
+    while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$display"
+    wait_for 20 test -e "/tmp/.X11-unix/X$display" || { echo "rig: Xvfb did not start" >&2; exit 1; }
+fi
+
+# The template prefix is made once; each run starts from a fresh copy of it.
+if [[ ! -f "$template/.vellumark-ready" ]]; then
+    rm -rf "$template"
+    WINEPREFIX="$template" "$wine_bin/wine64" wineboot --init >/dev/null 2>&1 </dev/null
+    # Without a window manager Wine waits 2 s on every close of a managed window.
+    WINEPREFIX="$template" "$wine_bin/wine64" reg add 'HKCU\Software\Wine\X11 Driver' \
+        /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    WINEPREFIX="$template" "$wine_bin/wineserver" -k >/dev/null 2>&1 || true
+    WINEPREFIX="$template" "$wine_bin/wineserver" -w >/dev/null 2>&1 || true
+    touch "$template/.vellumark-ready"
+fi
+rm -rf "$WINEPREFIX"
+cp -a "$template" "$WINEPREFIX"
+rm -f "$WINEPREFIX/.vellumark-ready"
+# As on real Windows, oobe exists and its info folder does not.
+mkdir -p "$WINEPREFIX/drive_c/windows/system32/oobe"
+mkdir -p "$repo/build/screens"
+
+# One server for the whole run, and Wine's own services started now: if the
+# first test started them they would inherit ctest's pipes and hold them open.
+"$wine_bin/wineserver" -p >/dev/null 2>&1 </dev/null
+"$wine_bin/wine64" wineboot >/dev/null 2>&1 </dev/null
+"$@"

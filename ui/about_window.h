@@ -1,0 +1,21 @@
+#pragma once
+// AboutWindow: the product line and the notes for the user; no buttons.
+#include <windows.h>
+
+#include "app/program_window.h"
+#include "platform/bytes.h"
+
+class AboutWindow final : public ProgramWindow {
+public:
+    static AboutWindow* open(WindowManager& manager, HWND owner);
+
+private:
+    explicit AboutWindow(WindowManager& manager) : ProgramWindow(manager, WindowId::About) {}
+    bool createControls();
+};
+
+bool registerAboutWindowClass(HINSTANCE instance);
+
+// The texts, exposed for the tests.
+Text aboutProductLine();
+extern const char kAboutNotesText[];

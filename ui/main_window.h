@@ -1,0 +1,33 @@
+#pragma once
+// MainWindow: the OEM fields, the brand list, the two choosers and the
+// buttons, on a fixed 550 x 450 window.
+#include <windows.h>
+
+#include <map>
+
+#include "app/event_routing.h"
+#include "app/program_window.h"
+
+class MainWindow final : public ProgramWindow {
+public:
+    // Builds the window hidden with every control and brand 0 chosen,
+    // without raising an event.
+    static MainWindow* open(WindowManager& manager, EventRouter& router, HWND owner);
+    // Fills the fields from the chosen brand before the window is shown.
+    void onCreated() override;
+
+    HWND control(int controlId) const;
+    bool translateKey(const MSG& message) override;
+
+private:
+    MainWindow(WindowManager& manager, EventRouter& router);
+    bool createControls();
+    void moveFocusAlongTabOrder(bool backwards);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    EventRouter& router_;
+    std::map<int, HWND> controls_;
+    HWND lastFocus_ = nullptr;
+};
+
+bool registerMainWindowClass(HINSTANCE instance);

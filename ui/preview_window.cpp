@@ -1,0 +1,45 @@
+#include "ui/preview_window.h"
+
+#include "platform/win32/picture_box.h"
+#include "ui/control_ids.h"
+
+namespace {
+
+constexpr int kWindowWidth = 500;
+constexpr int kWindowHeight = 374;
+constexpr int kIdPreviewPicture = 3002;
+
+}  // namespace
+
+PreviewWindow* PreviewWindow::open(WindowManager& manager, EventRouter& router,
+                                   const Bytes& picture, HWND owner) {
+    auto* window = new PreviewWindow(manager, router);
+    // Unowned, so it has its own taskbar button and outlives MainWindow.
+    if (!window->createCentred(VELLUMARK_PREVIEW_WINDOW_CLASS, "", WS_POPUP | WS_CLIPCHILDREN,
+                               WS_EX_APPWINDOW, kWindowWidth, kWindowHeight, owner)) {
+        delete window;
+        return nullptr;
+    }
+    const HWND box = createPictureBox(window->hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth,
+                                      kWindowHeight, GetSysColor(COLOR_BTNFACE),
+                                      PictureMode::StretchToBox);
+    if (!box || !SetTimer(window->hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr)) {
+        DestroyWindow(window->hwnd());
+        return nullptr;
+    }
+    setPictureBoxBytes(box, picture);
+    return window;
+}
+
+LRESULT PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kIdPreviewTimer) {
+        router_.dispatch(RoutedEvent::PreviewTimerElapsed);
+        return 0;
+    }
+    if (message == WM_DESTROY) KillTimer(hwnd(), kIdPreviewTimer);
+    return ProgramWindow::onMessage(message, wParam, lParam);
+}
+
+bool registerPreviewWindowClass(HINSTANCE instance) {
+    return registerProgramWindowClass(instance, VELLUMARK_PREVIEW_WINDOW_CLASS);
+}
