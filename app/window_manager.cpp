@@ -44,6 +44,7 @@ bool WindowManager::loadWindow(WindowId window, bool modal) {
     }
     if (target.window) completeDestroy(window);
 
+    const HWND activeBefore = GetActiveWindow();
     ProgramWindow* created = target.factory ? target.factory(modal ? applicationWindow_ : nullptr) : nullptr;
     if (!created) return false;
     target.window = created;
@@ -54,6 +55,7 @@ bool WindowManager::loadWindow(WindowId window, bool modal) {
     SetForegroundWindow(hwnd);
     if (!modal) return true;
 
+    slot(window).activeBefore = activeBefore;
     disableOtherWindows(window);
     while (slot(window).window == created) {
         if (!pumpOneMessage()) break;
@@ -86,6 +88,9 @@ void WindowManager::windowDestroyed(WindowId window) {
     restoreDisabledWindows(target);
     target.window = nullptr;
     target.destroyPending = false;
+    // Wakes a modal loop waiting for this window, so the handler that opened
+    // it returns now rather than at the next message.
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
     if (messageLoopRunning_ && !anyWindowOpen()) PostQuitMessage(0);
 }
 
@@ -105,6 +110,12 @@ void WindowManager::restoreDisabledWindows(Slot& target) {
         if (IsWindow(hwnd)) EnableWindow(hwnd, wasEnabled ? TRUE : FALSE);
     }
     target.disabledWindows.clear();
+    // A modal window's owner is the hidden application window, which cannot
+    // take the activation back; hand it to the window that had it.
+    if (target.activeBefore && IsWindow(target.activeBefore) && IsWindowEnabled(target.activeBefore)) {
+        SetActiveWindow(target.activeBefore);
+    }
+    target.activeBefore = nullptr;
 }
 
 bool WindowManager::translateProgramKey(const MSG& message) {

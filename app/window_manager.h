@@ -48,6 +48,8 @@ private:
         bool destroyPending = false;
         // For a modal window: the windows it disabled, with their former state.
         std::vector<std::pair<HWND, bool>> disabledWindows;
+        // For a modal window: the window that was active when it opened.
+        HWND activeBefore = nullptr;
         WindowFactory factory;
     };
 

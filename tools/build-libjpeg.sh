@@ -52,25 +52,28 @@ find_source_dir() {
     return 1
 }
 
-ensure_deb_src_entry() {
-    if grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+source_list=/etc/apt/sources.list.d/vellumark-src.sources
+
+# Source packages come from the same archive, suites and key as the binary
+# packages this machine uses; the entry is added only when apt knows no source.
+ensure_source_package_known() {
+    if apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
         return 0
     fi
-    # Same archive, suites and key as the binary packages this machine uses.
-    cat > /etc/apt/sources.list.d/vellumark-src.sources <<'EOF'
+    if [ ! -f "$source_list" ]; then
+        cat > "$source_list" <<'EOF'
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
+    fi
+    apt-get update
 }
 
 if ! source_dir=$(find_source_dir); then
-    ensure_deb_src_entry
-    if ! apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
-        apt-get update
-    fi
+    ensure_source_package_known
     mkdir -p "$source_cache"
     # Fetched into a scratch folder first so an interrupted download leaves no
     # half-unpacked tree that looks like a cached one.

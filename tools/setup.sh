@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     nasm dpkg-dev
-    wine wine64 xvfb xauth fonts-wqy-microhei fonts-dejavu-core imagemagick
+    wine wine64 xvfb xauth x11-utils fonts-wqy-microhei fonts-dejavu-core imagemagick
 )
 
 missing=()

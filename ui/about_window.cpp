@@ -3,6 +3,7 @@
 #include "platform/bytes.h"
 #include "profile/brand_presets.h"
 #include "ui/control_ids.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 
 const char kAboutNotesText[] =
@@ -19,12 +20,6 @@ namespace {
 
 constexpr int kWindowWidth = 410;
 constexpr int kWindowHeight = 285;
-
-HWND createGroupBox(HWND parent, int id, const char* title, int x, int y, int width, int height) {
-    return CreateWindowExA(0, "BUTTON", title, WS_CHILD | WS_VISIBLE | BS_GROUPBOX, x, y, width,
-                           height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
-}
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "platform/win32/picture_box.h"
 #include "profile/brand_presets.h"
 #include "resources/embedded_resources.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/main_window_layout.h"
 
@@ -46,7 +47,8 @@ HWND createControl(const ControlLayout& layout, HWND parent) {
         return createChild("BUTTON", layout.text, WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER,
                            0, layout, parent);
     case ControlKind::GroupBox:
-        return createChild("BUTTON", layout.text, BS_GROUPBOX | WS_CLIPSIBLINGS, 0, layout, parent);
+        return createGroupBox(parent, layout.id, layout.text, layout.x, layout.y, layout.width,
+                              layout.height);
     case ControlKind::BrandList: {
         ControlLayout dropped = layout;
         dropped.height = kDroppedListHeight;

@@ -29,8 +29,11 @@ inline void putU32(Bytes& out, std::uint32_t value)
     putU16(out, value >> 16);
 }
 
+// Patches a field of a written file; a field past the end grows the file.
 inline void setU32(Bytes& out, std::size_t offset, std::uint32_t value)
 {
+    if (out.size() < offset + 4)
+        out.resize(offset + 4, 0);
     for (int i = 0; i < 4; ++i)
         out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }

@@ -10,8 +10,9 @@ wine_bin=/usr/lib/wine
 template="$repo/build/wine-template"
 export WINEPREFIX="$repo/build/wine-prefix"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Gives the ANSI code page 936, even without the glibc locale installed.
-export LC_ALL=zh_CN.UTF-8
+# LC_ALL=zh_CN.UTF-8 gives Wine the ANSI code page 936, even without the glibc
+# locale installed; it is set per command so bash does not try to load it.
+chinese=(env LC_ALL=zh_CN.UTF-8)
 export PATH="$wine_bin:$PATH"
 
 xvfb_pid=""
@@ -65,6 +66,6 @@ mkdir -p "$repo/build/screens"
 
 # One server for the whole run, and Wine's own services started now: if the
 # first test started them they would inherit ctest's pipes and hold them open.
-"$wine_bin/wineserver" -p >/dev/null 2>&1 </dev/null
-"$wine_bin/wine64" wineboot >/dev/null 2>&1 </dev/null
-"$@"
+"${chinese[@]}" "$wine_bin/wineserver" -p >/dev/null 2>&1 </dev/null
+"${chinese[@]}" "$wine_bin/wine64" wineboot >/dev/null 2>&1 </dev/null
+"${chinese[@]}" "$@"

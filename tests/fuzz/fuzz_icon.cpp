@@ -1,0 +1,4 @@
+#include "platform/image/image_formats.h"
+#include "tests/fuzz/fuzz_checks.h"
+
+VELLUMARK_FUZZ_FORMAT(decodeIcon, measureIcon)

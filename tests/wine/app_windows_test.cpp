@@ -1,0 +1,347 @@
+// The three windows as the user meets them: MainWindow's frame, keyboard and
+// focus; the modal about window; the self-closing preview; and how the
+// program ends when windows close in different orders.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app_driver.h"
+#include "profile/brand_presets.h"
+#include "ui/control_ids.h"
+#include "ui/main_window_layout.h"
+
+namespace {
+
+constexpr DWORD kPreviewLifetimeMilliseconds = 3000;
+
+void pressKey(WORD key, bool shift = false) {
+    INPUT inputs[4] = {};
+    int count = 0;
+    auto add = [&](WORD vk, bool up) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++count;
+    };
+    if (shift) add(VK_SHIFT, false);
+    add(key, false);
+    add(key, true);
+    if (shift) add(VK_SHIFT, true);
+    SendInput(count, inputs, sizeof(INPUT));
+}
+
+// A real mouse click at the middle of a window, as the user makes it.
+void clickWithMouse(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
+HWND focusedWindowOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+HWND activeWindowOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndActive;
+}
+
+RECT windowRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void expectCentred(HWND window, int width, int height) {
+    const RECT rect = windowRect(window);
+    EXPECT_EQ(rect.right - rect.left, width);
+    EXPECT_EQ(rect.bottom - rect.top, height);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+}
+
+TEST(MainWindowLooks, FrameCaptionPlaceAndIcon) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    const HWND main = app.mainWindow();
+    expectCentred(main, 550, 450);
+    const std::string caption = controlText(main);
+    EXPECT_EQ(caption, std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow(") +
+                           kMakerWebAddress + ")V 1.0");
+    const LONG style = GetWindowLongA(main, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
+    saveScreenshot(main, "main-window");
+}
+
+TEST(MainWindowKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    SetForegroundWindow(app.mainWindow());
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+
+    const int count = static_cast<int>(std::size(kMainWindowTabOrder));
+    for (int step = 1; step <= count; ++step) {
+        pressKey(VK_TAB);
+        const HWND expected = app.control(kMainWindowTabOrder[step % count]);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == expected; }))
+            << "Tab step " << step;
+    }
+    for (int step = 1; step <= count; ++step) {
+        pressKey(VK_TAB, true);
+        const HWND expected = app.control(kMainWindowTabOrder[(count - step) % count]);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == expected; }))
+            << "Shift+Tab step " << step;
+    }
+}
+
+TEST(MainWindowKeyboard, EnterOnAFocusedButtonPressesNothing) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    SetForegroundWindow(app.mainWindow());
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    // Tab to "退 出" (the sixth in the order) and press Enter there.
+    for (int step = 0; step < 5; ++step) pressKey(VK_TAB);
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdExitButton); }));
+    pressKey(VK_RETURN);
+    // Space does press it; Enter before it must not have ended the program.
+    EXPECT_FALSE(app.waitForExit(300).has_value());
+    pressKey(VK_SPACE);
+    EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
+}
+
+TEST(MainWindowKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    SetForegroundWindow(app.mainWindow());
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    // Shift+Tab seven times lands on "关于"; Space opens the about window.
+    for (int step = 0; step < 7; ++step) pressKey(VK_TAB, true);
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdAboutButton); }));
+    pressKey(VK_SPACE);
+    HWND about = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; }));
+    PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(waitUntil([&] {
+        return activeWindowOf(app.mainWindow()) == app.mainWindow() &&
+               focusedWindowOf(app.mainWindow()) == app.control(kIdAboutButton);
+    }));
+}
+
+TEST(MainWindowBanner, PressesDoNothingWithAnyModifier) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    const std::string before = app.text(kIdManufacturerEdit);
+    for (WPARAM keys : {WPARAM{0}, WPARAM{MK_CONTROL}, WPARAM{MK_SHIFT}, WPARAM{MK_CONTROL | MK_SHIFT}}) {
+        PostMessageA(app.control(kIdBanner), WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(20, 30));
+        PostMessageA(app.control(kIdBanner), WM_LBUTTONUP, keys, MAKELPARAM(20, 30));
+    }
+    // A round trip through the program's queue: every press has been handled.
+    app.click(kIdPreviewButton);
+    const auto message = app.answerMessageBox();
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(app.text(kIdManufacturerEdit), before);
+    EXPECT_TRUE(app.running());
+    EXPECT_EQ(app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS), nullptr);
+}
+
+class AboutWindowTest : public ::testing::Test {
+protected:
+    HWND openAbout() {
+        app.click(kIdAboutButton);
+        HWND about = nullptr;
+        waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; });
+        return about;
+    }
+    RunningApp app;
+};
+
+TEST_F(AboutWindowTest, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
+    ASSERT_TRUE(app.start());
+    const HWND about = openAbout();
+    ASSERT_NE(about, nullptr);
+    expectCentred(about, 410, 285);
+    EXPECT_EQ(controlText(about), "\xB9\xD8\xD3\xDA");  // 关于
+    const LONG style = GetWindowLongA(about, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    const HWND owner = GetWindow(about, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(windowClassName(owner), VELLUMARK_APPLICATION_WINDOW_CLASS);
+    EXPECT_FALSE(GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    // Shown first, then the other windows are disabled.
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(app.mainWindow()); }));
+
+    struct Expected { int id; int parent; int x, y, width, height; std::string text; };
+    const Expected controls[] = {
+        {kIdAboutNotesGroup, 0, 10, 85, 380, 160, "\xCA\xB9\xD3\xC3\xD0\xEB\xD6\xAA\xA3\xBA"},  // 使用须知：
+        {kIdAboutInfoGroup, 0, 10, 10, 380, 60, "\xD0\xC5\xCF\xA2\xA3\xBA"},  // 信息：
+        {kIdAboutNotesLabel, kIdAboutNotesGroup, 15, 24, 360, 128, ""},
+        {kIdAboutProductLabel, kIdAboutInfoGroup, 15, 15, 351, 40,
+         std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow ") + kMakerWebAddress + " V 1.0"},
+    };
+    for (const Expected& expected : controls) {
+        SCOPED_TRACE(expected.id);
+        const HWND control = findControl(about, expected.id);
+        ASSERT_NE(control, nullptr);
+        const HWND parent = expected.parent ? findControl(about, expected.parent) : about;
+        EXPECT_EQ(GetParent(control), parent);
+        RECT place = windowRect(control);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, expected.x);
+        EXPECT_EQ(place.top, expected.y);
+        EXPECT_EQ(place.right - place.left, expected.width);
+        EXPECT_EQ(place.bottom - place.top, expected.height);
+        if (!expected.text.empty()) {
+            EXPECT_EQ(controlText(control), expected.text);
+        }
+    }
+    const std::string notes = controlText(findControl(about, kIdAboutNotesLabel));
+    EXPECT_EQ(notes.size(), 221u);
+    EXPECT_EQ(notes.substr(notes.size() - 4), "\r\n\r\n");
+    saveScreenshot(about, "about-window");
+}
+
+TEST_F(AboutWindowTest, EscClosesItAndTheMainWindowTakesInputAgain) {
+    ASSERT_TRUE(app.start());
+    const HWND about = openAbout();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(app.mainWindow()); }));
+    // A click on "退 出" of the disabled main window does nothing.
+    clickWithMouse(app.control(kIdExitButton));
+    EXPECT_FALSE(app.waitForExit(300).has_value());
+    EXPECT_TRUE(IsWindow(about));
+    PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(app.mainWindow()) != FALSE; }));
+    EXPECT_TRUE(app.running());
+    // Opening it again gives the same window, centred again.
+    const HWND again = openAbout();
+    ASSERT_NE(again, nullptr);
+    expectCentred(again, 410, 285);
+    PostMessageA(again, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(app.mainWindow()) != FALSE; }));
+    app.click(kIdExitButton);
+    EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
+}
+
+class PreviewWindowTest : public ::testing::Test {
+protected:
+    HWND waitForPreview() {
+        HWND preview = nullptr;
+        waitUntil([&] { return (preview = app.topLevelWindow(VELLUMARK_PREVIEW_WINDOW_CLASS)) != nullptr; });
+        return preview;
+    }
+    int previewCount() const {
+        struct Count { DWORD pid; int count; } count = {app.processId(), 0};
+        EnumWindows([](HWND window, LPARAM state) -> BOOL {
+            auto* c = reinterpret_cast<Count*>(state);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid == c->pid && windowClassName(window) == VELLUMARK_PREVIEW_WINDOW_CLASS) ++c->count;
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&count));
+        return count.count;
+    }
+    RunningApp app;
+};
+
+TEST_F(PreviewWindowTest, WithNoBackgroundItSaysSoAndOpensNothing) {
+    ASSERT_TRUE(app.start());
+    app.click(kIdPreviewButton);
+    const auto message = app.answerMessageBox();
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->title, "\xCC\xE1\xCA\xBE");  // 提示
+    EXPECT_EQ(message->text, "\xC4\xE3\xBB\xB9\xC3\xBB\xD3\xD0\xD1\xA1\xD4\xF1\xB1\xB3\xBE\xB0\xCD\xBC\xC6\xAC\xA3\xA1");
+    EXPECT_EQ(previewCount(), 0);
+}
+
+TEST_F(PreviewWindowTest, OpensFramelessOnceAndClosesItselfOnTime) {
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, "   ");  // blanks are not empty
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    const ULONGLONG opened = GetTickCount64();
+    expectCentred(preview, 500, 374);
+    const LONG style = GetWindowLongA(preview, GWL_STYLE);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU));
+    EXPECT_TRUE(GetWindowLongA(preview, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindow(preview, GW_OWNER), nullptr);
+    EXPECT_EQ(controlText(preview), "");
+    EXPECT_TRUE(IsWindowEnabled(app.mainWindow()));
+
+    // A second press only brings the open one forward and keeps its schedule.
+    app.click(kIdPreviewButton);
+    EXPECT_FALSE(waitUntil([&] { return previewCount() != 1; }, 1000));
+    EXPECT_FALSE(waitUntil([&] { return !IsWindow(preview); }, 1500)) << "closed too early";
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(preview); }, 2500));
+    const ULONGLONG lifetime = GetTickCount64() - opened;
+    EXPECT_GE(lifetime, kPreviewLifetimeMilliseconds - 200);
+    EXPECT_EQ(previewCount(), 0);
+    EXPECT_TRUE(app.running());
+}
+
+TEST_F(PreviewWindowTest, EscClosesItAtOnce) {
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, "C:\\no-such-picture.jpg");
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    PostMessageA(preview, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(preview); }, 1000));
+    EXPECT_TRUE(app.running());
+}
+
+TEST_F(PreviewWindowTest, ClosingMainWhileThePreviewIsOpenEndsTheProgramWhenThePreviewCloses) {
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, "x");
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    app.click(kIdExitButton);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(app.mainWindow()); }));
+    EXPECT_TRUE(app.running());
+    EXPECT_TRUE(IsWindow(preview));
+    EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
+}
+
+TEST_F(PreviewWindowTest, ItsTimerStillRunsWhileTheAboutWindowIsOpen) {
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, "x");
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    app.click(kIdAboutButton);
+    HWND about = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; }));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(preview); }));
+    EXPECT_TRUE(waitUntil([&] { return !IsWindow(preview); }, 4000));
+    EXPECT_TRUE(app.running());
+    EXPECT_TRUE(IsWindow(about));
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(app.mainWindow()) != FALSE; }));
+    EXPECT_TRUE(app.running());
+}
+
+}  // namespace
