@@ -170,7 +170,24 @@ bool RunningApp::running() const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+namespace {
+
+bool needsPainting(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    bool pending = false;
+    EnumChildWindows(window, [](HWND child, LPARAM state) -> BOOL {
+        if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+        *reinterpret_cast<bool*>(state) = true;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+}  // namespace
+
 bool saveScreenshot(HWND window, const std::string& name) {
+    // The screen shows the window only once it and its controls have painted.
+    waitUntil([&] { return !needsPainting(window); });
     RECT area;
     if (!GetWindowRect(window, &area)) return false;
     const int width = area.right - area.left;
