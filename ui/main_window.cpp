@@ -52,8 +52,10 @@ HWND createControl(const ControlLayout& layout, HWND parent) {
     case ControlKind::BrandList: {
         ControlLayout dropped = layout;
         dropped.height = kDroppedListHeight;
-        return createChild("COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, dropped,
-                           parent);
+        // No integral height: the dropped list ends exactly at 160 pixels.
+        return createChild("COMBOBOX", "",
+                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT, 0,
+                           dropped, parent);
     }
     case ControlKind::LogoPicture:
         return createPictureBox(parent, layout.id, layout.x, layout.y, layout.width, layout.height,

@@ -126,10 +126,9 @@ std::optional<Bytes> readFile(const Text& path) {
 std::optional<std::uint64_t> fileLength(const Text& path) {
     if (path.empty()) return std::nullopt;
     FileSystemRedirectionGuard redirection(path);
-    // Attribute access only, so a file that another program holds open
-    // without sharing can still be measured.
-    FileHandle file(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    // Opened exactly as readFile opens it, so a file that could not be read
+    // (held open without sharing, say) has no length either.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return std::nullopt;
     LARGE_INTEGER size{};

@@ -112,22 +112,22 @@ void RunningApp::click(int controlId) const {
 }
 
 bool RunningApp::chooseBrand(int index) const {
-    const HWND list = control(kIdBrandList);
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof info;
-    if (!GetComboBoxInfo(list, &info) || !info.hwndList) return false;
-    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
-    if (!waitUntil([&] { return IsWindowVisible(info.hwndList) != FALSE; })) return false;
-    SendMessageA(info.hwndList, LB_SETTOPINDEX, index, 0);
+    // Drop the list and click the item, so the list raises CBN_SELENDOK as it
+    // does for the mouse. The dropped list is a top-level ComboLBox window.
+    const HWND comboBox = control(kIdBrandList);
+    SendMessageA(comboBox, CB_SHOWDROPDOWN, TRUE, 0);
+    HWND list = nullptr;
+    if (!waitUntil([&] { return (list = topLevelWindow("ComboLBox")) != nullptr; })) return false;
+    SendMessageA(list, LB_SETTOPINDEX, index, 0);
     RECT item = {};
-    if (SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+    if (SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
         return false;
     }
     const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageA(info.hwndList, WM_MOUSEMOVE, 0, point);
-    PostMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(info.hwndList, WM_LBUTTONUP, 0, point);
-    return waitUntil([&] { return !IsWindowVisible(info.hwndList); });
+    PostMessageA(list, WM_MOUSEMOVE, 0, point);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(list, WM_LBUTTONUP, 0, point);
+    return waitUntil([&] { return !IsWindowVisible(list); });
 }
 
 std::string RunningApp::text(int controlId) const { return controlText(control(controlId)); }
