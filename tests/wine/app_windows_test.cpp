@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app_driver.h"
+#include "tests/unit/image_fixtures.h"
 #include "profile/brand_presets.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
@@ -343,6 +344,33 @@ TEST_F(PreviewWindowTest, OpensFramelessOnceAndClosesItselfOnTime) {
     EXPECT_GE(lifetime, kPreviewLifetimeMilliseconds - 200);
     EXPECT_EQ(previewCount(), 0);
     EXPECT_TRUE(app.running());
+}
+
+TEST_F(PreviewWindowTest, ShowsTheNamedPictureStretchedOverTheWindow) {
+    // A 4 x 3 bitmap: left half orange, right half blue.
+    image_fixtures::Bitmap picture;
+    picture.width = 4;
+    picture.height = 3;
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) picture.values.push_back(x < 2 ? 0xFF8000u : 0x0000FFu);
+    }
+    const Bytes file = image_fixtures::makeBitmap(picture);
+    const std::string path = windowsPathOf(std::string(VELLUMARK_SOURCE_DIR) + "/build/preview-4x3.bmp");
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(out, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
+    CloseHandle(out);
+
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, path);
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    saveScreenshot(preview, "preview-window");
+    const RECT rect = windowRect(preview);
+    EXPECT_EQ(screenPixel(rect.left + 100, rect.top + 180), RGB(255, 128, 0));
+    EXPECT_EQ(screenPixel(rect.right - 100, rect.top + 180), RGB(0, 0, 255));
 }
 
 TEST_F(PreviewWindowTest, EscClosesItAtOnce) {
