@@ -59,9 +59,9 @@ bool hasAnyAlpha(const DecodedImage& image)
     return std::any_of(image.pixels.begin(), image.pixels.end(), [](std::uint32_t pixel) { return (pixel >> 24) != 0; });
 }
 
-// Clears the pixels whose AND-mask bit is set. Rows the file lacks leave
-// their pixels as they are.
-void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, DecodedImage& image, bool forceOpaque)
+// Clears the pixels whose AND-mask bit is set and makes the others opaque.
+// Rows of the mask that the file lacks leave their pixels opaque.
+void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, DecodedImage& image)
 {
     const std::uint64_t width = static_cast<std::uint64_t>(image.width);
     const std::uint64_t height = static_cast<std::uint64_t>(image.height);
@@ -73,10 +73,7 @@ void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, DecodedImag
         const std::uint8_t* bits = mask + row * stride;
         for (std::uint64_t x = 0; x < width; ++x) {
             const bool transparent = rowPresent && ((bits[x >> 3] >> (7 - (x & 7))) & 1);
-            if (transparent)
-                target[x] = kTransparent;
-            else if (forceOpaque)
-                target[x] |= 0xFF000000u;
+            target[x] = transparent ? kTransparent : (target[x] | 0xFF000000u);
         }
     }
 }
@@ -130,7 +127,7 @@ bool decodeIcon(const std::uint8_t* data, std::size_t size, DecodedImage& out)
     const std::uint8_t* mask = entry.image + std::min<std::uint64_t>(xorEnd, entry.imageSize);
     const std::uint64_t maskBytes = xorEnd < entry.imageSize ? entry.imageSize - xorEnd : 0;
     if (useMask)
-        applyAndMask(mask, maskBytes, out, true);
+        applyAndMask(mask, maskBytes, out);
     return true;
 }
 

@@ -234,3 +234,164 @@ COLORREF screenPixel(int x, int y) {
     ReleaseDC(nullptr, screen);
     return colour;
 }
+
+// ---- The open-file dialog --------------------------------------------------
+
+namespace {
+
+// The file name box of the Explorer-style dialog (cmb13 of <dlgs.h>): a
+// combo box whose edit child holds the text.
+constexpr int kFileNameBoxId = 0x47C;
+
+}  // namespace
+
+HWND RunningApp::waitForOpenFileDialog(DWORD milliseconds) const {
+    HWND dialog = nullptr;
+    waitUntil([&] {
+        dialog = topLevelWindow("#32770");
+        return dialog && findControl(dialog, kFileNameBoxId) != nullptr;
+    }, milliseconds);
+    return dialog && findControl(dialog, kFileNameBoxId) ? dialog : nullptr;
+}
+
+std::string RunningApp::openFileDialogName(HWND dialog) const {
+    return controlText(findControl(dialog, kFileNameBoxId));
+}
+
+bool RunningApp::confirmOpenFileDialog(HWND dialog, const std::string& path) const {
+    if (!dialog) return false;
+    if (!path.empty()) {
+        const HWND nameBox = findControl(dialog, kFileNameBoxId);
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                            SMTO_ABORTIFHUNG, 5000, &result);
+        if (controlText(nameBox) != path) return false;
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return waitUntil([&] { return !IsWindow(dialog); });
+}
+
+bool RunningApp::cancelOpenFileDialog(HWND dialog) const {
+    if (!dialog) return false;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    return waitUntil([&] { return !IsWindow(dialog); });
+}
+
+bool RunningApp::chooseFile(int browseButtonId, const std::string& path) const {
+    click(browseButtonId);
+    return confirmOpenFileDialog(waitForOpenFileDialog(), path);
+}
+
+// ---- What the program leaves in the system --------------------------------
+namespace {
+
+std::string oemInfoFolder() {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\System32\\oobe\\info";
+}
+
+const char kScratchRoot[] = "C:\\vellumark-test-files";
+
+}  // namespace
+
+
+RegistryValueSeen readRegistryValue(const std::string& keyPath, const std::string& valueName) {
+    RegistryValueSeen value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
+        ERROR_SUCCESS) {
+        return value;
+    }
+    DWORD size = 0;
+    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &value.type, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        value.data.resize(size);
+        value.found = RegQueryValueExA(key, valueName.c_str(), nullptr, &value.type,
+                                       value.data.data(), &size) == ERROR_SUCCESS;
+        value.data.resize(size);
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+std::optional<Bytes> readWholeFile(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    LARGE_INTEGER size = {};
+    std::optional<Bytes> content;
+    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && size.QuadPart < (1 << 30)) {
+        Bytes bytes(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        if (bytes.empty() ||
+            (ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) &&
+             read == bytes.size())) {
+            content = std::move(bytes);
+        }
+    }
+    CloseHandle(file);
+    return content;
+}
+
+bool writeWholeFile(const std::string& path, const Bytes& bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool complete =
+        bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                    nullptr) &&
+                          written == bytes.size());
+    return CloseHandle(file) && complete;
+}
+
+bool removeFolderTree(const std::string& path) {
+    WIN32_FIND_DATAA entry = {};
+    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeFolderTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool clearOemSettings() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation");
+    HKEY background = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE,
+                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background",
+                      0, KEY_SET_VALUE | KEY_WOW64_64KEY, &background) == ERROR_SUCCESS) {
+        RegDeleteValueA(background, "OEMBackground");
+        RegCloseKey(background);
+    }
+    return removeFolderTree(oemInfoFolder());
+}
+
+std::string oemLogoFile() { return oemInfoFolder() + "\\oemlogo.bmp"; }
+std::string oemBackgroundFile() { return oemInfoFolder() + "\\Backgrounds\\BackgroundDefault.jpg"; }
+
+ScratchFolder::ScratchFolder(const std::string& name) : folder_(std::string(kScratchRoot) + "\\" + name) {
+    CreateDirectoryA(kScratchRoot, nullptr);
+    ready_ = removeFolderTree(folder_) && CreateDirectoryA(folder_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { removeFolderTree(folder_); }
+
+std::string ScratchFolder::write(const std::string& fileName, const Bytes& bytes) const {
+    const std::string file = path(fileName);
+    return writeWholeFile(file, bytes) ? file : std::string();
+}

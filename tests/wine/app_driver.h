@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/bytes.h"
+
 constexpr DWORD kDefaultWaitMilliseconds = 15000;
 
 // Polls `condition` until it holds or the deadline passes.
@@ -54,6 +56,17 @@ public:
     std::optional<MessageBoxSeen> answerMessageBox(DWORD milliseconds = kDefaultWaitMilliseconds) const;
     HWND waitForMessageBox(DWORD milliseconds = kDefaultWaitMilliseconds) const;
 
+    // The program's open-file dialog once it is up, or null after the deadline.
+    HWND waitForOpenFileDialog(DWORD milliseconds = kDefaultWaitMilliseconds) const;
+    // What the dialog's file name box offers.
+    std::string openFileDialogName(HWND dialog) const;
+    // Types `path` into the file name box (unless empty), presses 打开 and
+    // waits until the dialog is gone.
+    bool confirmOpenFileDialog(HWND dialog, const std::string& path = "") const;
+    bool cancelOpenFileDialog(HWND dialog) const;
+    // Presses a "浏 览..." button and confirms `path` in the dialog it opens.
+    bool chooseFile(int browseButtonId, const std::string& path) const;
+
     // Waits for the process to end; its exit code, or nothing on timeout.
     std::optional<DWORD> waitForExit(DWORD milliseconds = kDefaultWaitMilliseconds);
     bool running() const;
@@ -62,6 +75,50 @@ private:
     PROCESS_INFORMATION process_ = {};
     DWORD processId_ = 0;
     HWND mainWindow_ = nullptr;
+};
+
+// ---- What the program leaves in the system --------------------------------
+
+constexpr char kOemInformationKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+constexpr char kLogonBackgroundKey[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background";
+// The prefix's real folders, as an apply reaches them.
+std::string oemLogoFile();
+std::string oemBackgroundFile();
+
+struct RegistryValueSeen {
+    bool found = false;
+    DWORD type = REG_NONE;
+    Bytes data;
+};
+// A value under HKEY_LOCAL_MACHINE as the system reads it back.
+RegistryValueSeen readRegistryValue(const std::string& keyPath, const std::string& valueName);
+// Nothing when the file cannot be opened.
+std::optional<Bytes> readWholeFile(const std::string& path);
+bool writeWholeFile(const std::string& path, const Bytes& bytes);
+// Deletes a folder with everything in it; true when it is gone.
+bool removeFolderTree(const std::string& path);
+// Removes the OEM values, the background switch and the oobe\info folder, so
+// a test starts from a system that was never branded.
+bool clearOemSettings();
+
+// A folder of its own for a test's generated files, C:\vellumark-test-files\NAME,
+// emptied when made and removed when done.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& name);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    bool ready() const { return ready_; }
+    std::string path(const std::string& fileName) const { return folder_ + "\\" + fileName; }
+    // Writes `bytes` as FILENAME here; its full path, or empty on failure.
+    std::string write(const std::string& fileName, const Bytes& bytes) const;
+
+private:
+    std::string folder_;
+    bool ready_ = false;
 };
 
 // Saves what the screen shows of `window` as build/screens/NAME.bmp; the rig
