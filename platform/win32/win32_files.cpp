@@ -94,17 +94,31 @@ bool directoryExists(const Text& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+namespace {
+
+// Reading shares with other readers only, so the file cannot change under us;
+// measuring opens the same way, so what cannot be read has no length either.
+HANDLE openForReading(const Text& path) {
+    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+std::optional<std::uint64_t> sizeOf(const FileHandle& file) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+}  // namespace
+
 std::optional<Bytes> readFile(const Text& path) {
     if (path.empty()) return std::nullopt;
     FileSystemRedirectionGuard redirection(path);
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
-
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    const std::optional<std::uint64_t> size = sizeOf(file);
     Bytes bytes;
-    if (!allocate(bytes, static_cast<std::uint64_t>(size.QuadPart))) return std::nullopt;
+    if (!size || !allocate(bytes, *size)) return std::nullopt;
 
     // Nobody else can write while we share only reading, so the size holds;
     // a file that still ends early gives what it held.
@@ -126,14 +140,9 @@ std::optional<Bytes> readFile(const Text& path) {
 std::optional<std::uint64_t> fileLength(const Text& path) {
     if (path.empty()) return std::nullopt;
     FileSystemRedirectionGuard redirection(path);
-    // Opened exactly as readFile opens it, so a file that could not be read
-    // (held open without sharing, say) has no length either.
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
-    return static_cast<std::uint64_t>(size.QuadPart);
+    return sizeOf(file);
 }
 
 bool writeFileBytes(const Text& path, const Bytes& bytes) {
