@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <array>
-
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/wow64_redirection.h"
 
 bool Win32SystemServices::writeRegistryText(const Text& fullPath, const Text& text) {
     return win32::writeRegistryText(HKEY_LOCAL_MACHINE, fullPath, text);
@@ -35,9 +34,4 @@ bool Win32SystemServices::writeFileBytes(const Text& path, const Bytes& bytes) {
     return win32::writeFileBytes(path, bytes);
 }
 
-Text Win32SystemServices::windowsDirectory() {
-    std::array<char, MAX_PATH> buffer{};
-    const UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-    if (length == 0 || length >= buffer.size()) return Text{};
-    return Text(buffer.data(), length);
-}
+Text Win32SystemServices::windowsDirectory() { return systemWindowsDirectory(); }

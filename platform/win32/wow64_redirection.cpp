@@ -38,14 +38,17 @@ Text fullPathOf(const Text& path) {
     return Text(buffer.data(), length);
 }
 
-Text windowsDirectoryPath() {
+
+}  // namespace
+
+Text systemWindowsDirectory() {
+    // The system's own folder: GetWindowsDirectoryA gives a private folder
+    // per user on a terminal server to programs not marked as aware of it.
     std::array<char, MAX_PATH> buffer{};
-    const UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+    const UINT length = GetSystemWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
     if (length == 0 || length >= buffer.size()) return Text{};
     return Text(buffer.data(), length);
 }
-
-}  // namespace
 
 bool isRunningUnderWow64() {
     static const bool underWow64 = queryWow64();
@@ -54,7 +57,7 @@ bool isRunningUnderWow64() {
 
 FileSystemRedirectionGuard::FileSystemRedirectionGuard(const Text& path) {
     if (!isRunningUnderWow64() || path.empty()) return;
-    if (!needsRedirectionOff(true, fullPathOf(path), windowsDirectoryPath())) return;
+    if (!needsRedirectionOff(true, fullPathOf(path), systemWindowsDirectory())) return;
     const auto disable =
         kernel32Export<DisableRedirectionFn>("Wow64DisableWow64FsRedirection");
     disabled_ = disable != nullptr && disable(&previousState_);

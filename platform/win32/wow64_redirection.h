@@ -2,6 +2,9 @@
 // WOW64 facts of this process and the switch for file-system redirection.
 #include "platform/bytes.h"
 
+// The system's Windows folder, e.g. "C:\Windows"; empty if it cannot be had.
+Text systemWindowsDirectory();
+
 // True for a 32-bit process on 64-bit Windows; false natively and on systems
 // without WOW64.
 bool isRunningUnderWow64();
