@@ -21,7 +21,7 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
                  "文件夹 " + paths.backgroundsFolder);
 
     // An empty source leaves the existing file alone rather than emptying it.
-    const Bytes logo = profile.logoBytes();
+    const Bytes& logo = profile.logoBytes();
     if (!logo.empty()) {
         report.check(system.writeFileBytes(paths.logoFile, logo), "LOGO文件 " + paths.logoFile);
     }
@@ -30,7 +30,7 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
         const std::optional<Bytes> background = system.readFile(backgroundPath);
         if (!background) {
             report.check(false, "无法读取背景图片 " + backgroundPath);
-        } else {
+        } else if (!background->empty()) {
             report.check(system.writeFileBytes(paths.backgroundFile, *background),
                          "背景图片文件 " + paths.backgroundFile);
         }

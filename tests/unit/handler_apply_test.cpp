@@ -147,6 +147,7 @@ struct EmptySourceCase {
     const char* name;
     bool noLogo;
     bool noBackgroundPath;
+    bool emptyBackgroundFile = false;
 };
 void PrintTo(const EmptySourceCase& c, std::ostream* out) { *out << c.name; }
 
@@ -161,14 +162,16 @@ TEST_P(ApplyWithEmptySource, LeavesThatFileAloneAndWritesEverythingElse) {
     system.files[kBackgroundFile] = oldBackground;
     if (GetParam().noLogo) profile.logo.clear();
     if (GetParam().noBackgroundPath) profile.texts[ProfileField::BackgroundPath] = "";
+    if (GetParam().emptyBackgroundFile) system.files[kChosenBackground] = Bytes{};
     apply();
 
+    const bool noBackground = GetParam().noBackgroundPath || GetParam().emptyBackgroundFile;
     std::vector<SystemCall> expected = writesOfAnApply("C:\\Windows", profile, kLogo, kBackground);
-    if (GetParam().noBackgroundPath) expected.erase(expected.begin() + 3);
+    if (noBackground) expected.erase(expected.begin() + 3);
     if (GetParam().noLogo) expected.erase(expected.begin() + 2);
     EXPECT_EQ(system.writes(), expected);
     EXPECT_EQ(system.files[kLogoFile], GetParam().noLogo ? oldLogo : kLogo);
-    EXPECT_EQ(system.files[kBackgroundFile], GetParam().noBackgroundPath ? oldBackground : kBackground);
+    EXPECT_EQ(system.files[kBackgroundFile], noBackground ? oldBackground : kBackground);
     if (GetParam().noBackgroundPath) {
         EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), 0);
     }
@@ -180,7 +183,8 @@ TEST_P(ApplyWithEmptySource, LeavesThatFileAloneAndWritesEverythingElse) {
 INSTANTIATE_TEST_SUITE_P(Cases, ApplyWithEmptySource,
                          ::testing::Values(EmptySourceCase{"NoLogoBytes", true, false},
                                            EmptySourceCase{"NoBackgroundPath", false, true},
-                                           EmptySourceCase{"Neither", true, true}),
+                                           EmptySourceCase{"Neither", true, true},
+                                           EmptySourceCase{"EmptyBackgroundFile", false, false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Apply, AnUnreadableBackgroundIsNotWrittenAndIsReported) {
