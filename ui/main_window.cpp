@@ -143,6 +143,9 @@ void MainWindow::moveFocusAlongTabOrder(bool backwards) {
 }
 
 bool MainWindow::translateKey(const MSG& message) {
+    // While the brand list is dropped, Esc closes it and Enter takes the
+    // item, as the list's own keys; they do not reach the window.
+    if (SendMessageA(control(kIdBrandList), CB_GETDROPPEDSTATE, 0, 0)) return false;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
         moveFocusAlongTabOrder(GetKeyState(VK_SHIFT) < 0);
         return true;
