@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/event_routing.h"
+#include "app/fatal_error.h"
 #include "app/window_manager.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_system_services.h"
@@ -17,8 +18,6 @@
 #include "ui/preview_window.h"
 
 namespace {
-
-constexpr int kFatalExitStatus = -1;
 
 void setCurrentDirectoryToProgramFolder() {
     char path[MAX_PATH];
@@ -37,23 +36,18 @@ bool registerWindowClasses(HINSTANCE instance) {
            registerPreviewWindowClass(instance);
 }
 
-int fatalWindowingError(const char* text) {
-    MessageBoxA(nullptr, text, "电脑Vellumark", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    return kFatalExitStatus;
-}
-
 }  // namespace
 
 void programInit() {}
 void programExit() {}
 
 int programStart() {
-    OleInitialize(nullptr);
+    const bool oleReady = SUCCEEDED(OleInitialize(nullptr));
     setCurrentDirectoryToProgramFolder();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WindowManager windows(instance);
     if (!registerWindowClasses(instance) || !windows.createApplicationWindow()) {
-        return fatalWindowingError("无法建立程序的窗口环境，程序将退出。");
+        stopOnFatalError("无法建立程序的窗口环境，程序将退出。");
     }
 
     programInit();
@@ -72,18 +66,18 @@ int programStart() {
         return AboutWindow::open(windows, owner);
     });
     windows.setFactory(WindowId::Preview, [&](HWND owner) -> ProgramWindow* {
-        const Bytes picture = system.readFileBytes(profile.text(ProfileField::BackgroundPath));
-        return PreviewWindow::open(windows, router, picture, owner);
+        return PreviewWindow::open(
+            windows, router, system.readFileBytes(profile.text(ProfileField::BackgroundPath)), owner);
     });
 
     if (!windows.loadWindow(WindowId::Main, false)) {
-        return fatalWindowingError("无法创建主窗口，程序将退出。");
+        stopOnFatalError("无法创建主窗口，程序将退出。");
     }
     const int exitStatus = windows.runMessageLoop();
 
     exitRoutine();
     windows.destroyApplicationWindow();
-    OleUninitialize();
+    if (oleReady) OleUninitialize();
     return exitStatus;
 }
 

@@ -2,6 +2,10 @@
 
 #include "app/window_manager.h"
 
+#include <new>
+
+#include "app/fatal_error.h"
+
 LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
     ProgramWindow* window;
@@ -14,7 +18,14 @@ LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM 
     }
     if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
 
-    const LRESULT result = window->onMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = window->onMessage(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        // Nothing may unwind into the system's code; a failed allocation is
+        // a fatal failure of the windowing environment.
+        stopOnFatalError("内存不足，程序将退出。");
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         window->manager_.windowDestroyed(window->id_);
@@ -27,8 +38,10 @@ LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM 
 LRESULT ProgramWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
-        // No handler may refuse a close: the window goes at once.
-        manager_.completeDestroy(id_);
+        // No handler may refuse a close: the window goes at once. A disabled
+        // window takes no input, so a close sent to it from outside waits
+        // until the modal window, message or dialog over it has gone.
+        if (IsWindowEnabled(hwnd_)) manager_.completeDestroy(id_);
         return 0;
     case WindowManager::kDeferredDestroyMessage:
         manager_.deferredDestroyArrived(id_);

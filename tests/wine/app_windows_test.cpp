@@ -192,6 +192,32 @@ TEST(MainWindowKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     }));
 }
 
+TEST(MainWindowKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    SetForegroundWindow(app.mainWindow());
+    const HWND list = app.control(kIdBrandList);
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    pressKey(VK_TAB, true);
+    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == list; }));
+
+    // Esc closes the dropped list, not the program.
+    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    EXPECT_FALSE(app.waitForExit(300).has_value());
+
+    // Enter takes the highlighted item, which fills in that brand.
+    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    pressKey(VK_DOWN);
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(waitUntil([&] { return app.text(kIdModelEdit) == brandPreset(1)->model; }));
+    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(app.running());
+}
+
 TEST(MainWindowBanner, PressesDoNothingWithAnyModifier) {
     RunningApp app;
     ASSERT_TRUE(app.start());
@@ -287,6 +313,20 @@ TEST_F(AboutWindowTest, EscClosesItAndTheMainWindowTakesInputAgain) {
     ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(app.mainWindow()) != FALSE; }));
     app.click(kIdExitButton);
     EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
+}
+
+TEST_F(AboutWindowTest, ACloseSentToTheDisabledMainWindowIsNotTaken) {
+    ASSERT_TRUE(app.start());
+    const HWND about = openAbout();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindowEnabled(app.mainWindow()); }));
+    // A close from outside while the modal window is up is not taken.
+    PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0);
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(waitUntil([&] { return IsWindowEnabled(app.mainWindow()) != FALSE; }));
+    EXPECT_TRUE(IsWindow(app.mainWindow()));
+    EXPECT_TRUE(app.running());
 }
 
 class PreviewWindowTest : public ::testing::Test {
