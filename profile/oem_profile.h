@@ -19,9 +19,10 @@ public:
 
     virtual Text text(ProfileField field) const = 0;
     virtual void setText(ProfileField field, const Text& text) = 0;
-    // The picture bytes of 图片框2, exactly as last written.
-    virtual Bytes logoBytes() const = 0;
-    virtual void setLogoBytes(const Bytes& bytes) = 0;
+    // The picture bytes of 图片框2, exactly as last written. Held once, never
+    // copied on the way: a logo file may be large.
+    virtual const Bytes& logoBytes() const = 0;
+    virtual void setLogoBytes(Bytes bytes) = 0;
     // The chosen item of 组合框1, -1 when none.
     virtual int selectedBrandIndex() const = 0;
 };

@@ -1,5 +1,7 @@
 #include "ui/main_window_profile.h"
 
+#include <utility>
+
 #include "platform/win32/picture_box.h"
 #include "ui/control_ids.h"
 #include "ui/main_window.h"
@@ -35,14 +37,15 @@ void MainWindowProfile::setText(ProfileField field, const Text& text) {
     if (window) SetWindowTextA(window->control(controlIdOf(field)), text.c_str());
 }
 
-Bytes MainWindowProfile::logoBytes() const {
+const Bytes& MainWindowProfile::logoBytes() const {
+    static const Bytes kNoBytes;
     const MainWindow* window = currentWindow_();
-    return window ? pictureBoxBytes(window->control(kIdLogoPicture)) : Bytes{};
+    return window ? pictureBoxBytes(window->control(kIdLogoPicture)) : kNoBytes;
 }
 
-void MainWindowProfile::setLogoBytes(const Bytes& bytes) {
+void MainWindowProfile::setLogoBytes(Bytes bytes) {
     const MainWindow* window = currentWindow_();
-    if (window) setPictureBoxBytes(window->control(kIdLogoPicture), bytes);
+    if (window) setPictureBoxBytes(window->control(kIdLogoPicture), std::move(bytes));
 }
 
 int MainWindowProfile::selectedBrandIndex() const {

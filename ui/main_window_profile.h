@@ -14,8 +14,8 @@ public:
 
     Text text(ProfileField field) const override;
     void setText(ProfileField field, const Text& text) override;
-    Bytes logoBytes() const override;
-    void setLogoBytes(const Bytes& bytes) override;
+    const Bytes& logoBytes() const override;
+    void setLogoBytes(Bytes bytes) override;
     int selectedBrandIndex() const override;
 
 private:

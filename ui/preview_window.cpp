@@ -1,5 +1,7 @@
 #include "ui/preview_window.h"
 
+#include <utility>
+
 #include "platform/win32/picture_box.h"
 #include "ui/control_ids.h"
 
@@ -12,7 +14,7 @@ constexpr int kIdPreviewPicture = 3002;
 }  // namespace
 
 PreviewWindow* PreviewWindow::open(WindowManager& manager, EventRouter& router,
-                                   const Bytes& picture, HWND owner) {
+                                   Bytes picture, HWND owner) {
     auto* window = new PreviewWindow(manager, router);
     // Unowned, so it has its own taskbar button and outlives MainWindow.
     if (!window->createCentred(VELLUMARK_PREVIEW_WINDOW_CLASS, "", WS_POPUP | WS_CLIPCHILDREN,
@@ -27,7 +29,7 @@ PreviewWindow* PreviewWindow::open(WindowManager& manager, EventRouter& router,
         DestroyWindow(window->hwnd());
         return nullptr;
     }
-    setPictureBoxBytes(box, picture);
+    setPictureBoxBytes(box, std::move(picture));
     return window;
 }
 

@@ -12,7 +12,7 @@ constexpr UINT kPreviewTimerMilliseconds = 3000;
 class PreviewWindow final : public ProgramWindow {
 public:
     // `picture` is shown stretched; bytes that do not decode show the face colour.
-    static PreviewWindow* open(WindowManager& manager, EventRouter& router, const Bytes& picture,
+    static PreviewWindow* open(WindowManager& manager, EventRouter& router, Bytes picture,
                                HWND owner);
 
 private:

@@ -39,8 +39,8 @@ public:
 
     const Bytes& bytes() const { return bytes_; }
 
-    void setBytes(const Bytes& bytes) {
-        bytes_ = bytes;
+    void setBytes(Bytes bytes) {
+        bytes_ = std::move(bytes);
         DecodedImage decoded;
         if (bytes_.empty() || !decodeImage(bytes_.data(), bytes_.size(), decoded) ||
             !holdsWholeImage(decoded)) {
@@ -179,8 +179,8 @@ HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height,
                            instance, &settings);
 }
 
-void setPictureBoxBytes(HWND box, const Bytes& bytes) {
-    if (PictureBox* pictureBox = pictureBoxOf(box)) pictureBox->setBytes(bytes);
+void setPictureBoxBytes(HWND box, Bytes bytes) {
+    if (PictureBox* pictureBox = pictureBoxOf(box)) pictureBox->setBytes(std::move(bytes));
 }
 
 const Bytes& pictureBoxBytes(HWND box) {

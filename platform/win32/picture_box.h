@@ -26,6 +26,6 @@ HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height,
 
 // Stores the bytes as given and decodes them once; bytes that do not decode
 // show only the background.
-void setPictureBoxBytes(HWND box, const Bytes& bytes);
+void setPictureBoxBytes(HWND box, Bytes bytes);
 // Exactly the bytes last set, or empty bytes.
 const Bytes& pictureBoxBytes(HWND box);

@@ -258,10 +258,10 @@ public:
         writes.push_back(fieldName(field));
         texts[field] = text;
     }
-    Bytes logoBytes() const override { return logo; }
-    void setLogoBytes(const Bytes& bytes) override {
+    const Bytes& logoBytes() const override { return logo; }
+    void setLogoBytes(Bytes bytes) override {
         writes.push_back("Logo");
-        logo = bytes;
+        logo = std::move(bytes);
     }
     int selectedBrandIndex() const override { return brandIndex; }
 
