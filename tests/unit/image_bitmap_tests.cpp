@@ -1,6 +1,7 @@
 // Bitmap decoding: every pixel layout, both row orders, the header versions,
 // run-length compression, and files whose headers lie or are cut short.
 #include "platform/image/image_decoder.h"
+#include "tests/unit/image_expectations.h"
 #include "tests/unit/image_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -137,16 +138,7 @@ TEST(BitmapDecoder, DecodesEveryLayoutToTopDownPixels)
 
     for (const PixelCase& c : cases) {
         SCOPED_TRACE(c.name);
-        DecodedImage image;
-        ASSERT_TRUE(decodeImage(c.file.data(), c.file.size(), image));
-        EXPECT_EQ(c.width, image.width);
-        EXPECT_EQ(c.height, image.height);
-        EXPECT_EQ(c.pixels, image.pixels);
-        int width = 0;
-        int height = 0;
-        ASSERT_TRUE(measureImage(c.file.data(), c.file.size(), width, height));
-        EXPECT_EQ(c.width, width);
-        EXPECT_EQ(c.height, height);
+        expectPicture(c.file, c.width, c.height, c.pixels);
     }
 }
 

@@ -1,6 +1,7 @@
 // GIF decoding: colour tables, transparency, interlacing, placement on the
 // logical screen, LZW at every code size, and broken streams.
 #include "platform/image/image_decoder.h"
+#include "tests/unit/image_expectations.h"
 #include "tests/unit/image_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -94,15 +95,7 @@ TEST(GifDecoder, DecodesTheFirstFrameOnItsScreen)
 
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const DecodedImage image = decoded(c.file);
-        EXPECT_EQ(c.width, image.width);
-        EXPECT_EQ(c.height, image.height);
-        EXPECT_EQ(c.pixels, image.pixels);
-        int width = 0;
-        int height = 0;
-        EXPECT_TRUE(measureImage(c.file.data(), c.file.size(), width, height));
-        EXPECT_EQ(c.width, width);
-        EXPECT_EQ(c.height, height);
+        expectPicture(c.file, c.width, c.height, c.pixels);
     }
 }
 

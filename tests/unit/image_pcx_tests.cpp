@@ -1,6 +1,7 @@
 // PCX decoding: 8-bit with the trailing colour table, monochrome, runs, and
 // the kinds that are refused.
 #include "platform/image/image_decoder.h"
+#include "tests/unit/image_expectations.h"
 #include "tests/unit/image_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -71,15 +72,7 @@ TEST(PcxDecoder, DecodesEightBitAndMonochromePictures)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        DecodedImage image;
-        ASSERT_TRUE(decodeImage(c.file.data(), c.file.size(), image));
-        EXPECT_EQ(c.width, image.width);
-        EXPECT_EQ(c.height, image.height);
-        EXPECT_EQ(c.pixels, image.pixels);
-        int width = 0;
-        int height = 0;
-        EXPECT_TRUE(measureImage(c.file.data(), c.file.size(), width, height));
-        EXPECT_EQ(c.width, width);
+        expectPicture(c.file, c.width, c.height, c.pixels);
     }
 }
 
