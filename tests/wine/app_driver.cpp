@@ -106,6 +106,12 @@ HWND RunningApp::topLevelWindow(const char* className) const {
     return search.found;
 }
 
+HWND RunningApp::waitForWindow(const char* className) const {
+    HWND found = nullptr;
+    waitUntil([&] { return (found = topLevelWindow(className)) != nullptr; });
+    return found;
+}
+
 void RunningApp::click(int controlId) const {
     // Posted: the click may open a message box, which a sent message would wait on.
     PostMessageA(control(controlId), BM_CLICK, 0, 0);

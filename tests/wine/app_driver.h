@@ -44,6 +44,8 @@ public:
     DWORD processId() const { return processId_; }
     // A visible top-level window of the program of this class, or null.
     HWND topLevelWindow(const char* className) const;
+    // Waits for such a window to show; null when none did by the deadline.
+    HWND waitForWindow(const char* className) const;
     HWND control(int controlId) const { return findControl(mainWindow_, controlId); }
 
     void click(int controlId) const;

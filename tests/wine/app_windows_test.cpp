@@ -183,8 +183,8 @@ TEST(MainWindowKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     for (int step = 0; step < 7; ++step) pressKey(VK_TAB, true);
     ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdAboutButton); }));
     pressKey(VK_SPACE);
-    HWND about = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; }));
+    const HWND about = app.waitForWindow(VELLUMARK_ABOUT_WINDOW_CLASS);
+    ASSERT_NE(about, nullptr);
     PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 1);
     EXPECT_TRUE(waitUntil([&] {
         return activeWindowOf(app.mainWindow()) == app.mainWindow() &&
@@ -239,9 +239,7 @@ class AboutWindowTest : public ::testing::Test {
 protected:
     HWND openAbout() {
         app.click(kIdAboutButton);
-        HWND about = nullptr;
-        waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; });
-        return about;
+        return app.waitForWindow(VELLUMARK_ABOUT_WINDOW_CLASS);
     }
     RunningApp app;
 };
@@ -331,11 +329,7 @@ TEST_F(AboutWindowTest, ACloseSentToTheDisabledMainWindowIsNotTaken) {
 
 class PreviewWindowTest : public ::testing::Test {
 protected:
-    HWND waitForPreview() {
-        HWND preview = nullptr;
-        waitUntil([&] { return (preview = app.topLevelWindow(VELLUMARK_PREVIEW_WINDOW_CLASS)) != nullptr; });
-        return preview;
-    }
+    HWND waitForPreview() { return app.waitForWindow(VELLUMARK_PREVIEW_WINDOW_CLASS); }
     int previewCount() const {
         struct Count { DWORD pid; int count; } count = {app.processId(), 0};
         EnumWindows([](HWND window, LPARAM state) -> BOOL {
@@ -444,8 +438,8 @@ TEST_F(PreviewWindowTest, ItsTimerStillRunsWhileTheAboutWindowIsOpen) {
     const HWND preview = waitForPreview();
     ASSERT_NE(preview, nullptr);
     app.click(kIdAboutButton);
-    HWND about = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (about = app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS)) != nullptr; }));
+    const HWND about = app.waitForWindow(VELLUMARK_ABOUT_WINDOW_CLASS);
+    ASSERT_NE(about, nullptr);
     EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(preview); }));
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(preview); }, 4000));
     EXPECT_TRUE(app.running());

@@ -9,34 +9,11 @@
 
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/wow64_redirection.h"
+#include "tests/wine/app_driver.h"
 
 namespace {
 
 constexpr char kTestRoot[] = "SOFTWARE\\VellumarkPlatformTest";
-
-struct StoredValue {
-    bool found = false;
-    DWORD type = REG_NONE;
-    Bytes data;
-};
-
-StoredValue readValue(const Text& keyPath, const Text& valueName) {
-    StoredValue value;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return value;
-    }
-    DWORD size = 0;
-    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &value.type, nullptr, &size) ==
-        ERROR_SUCCESS) {
-        value.data.resize(size);
-        value.found = RegQueryValueExA(key, valueName.c_str(), nullptr, &value.type,
-                                       value.data.data(), &size) == ERROR_SUCCESS;
-        value.data.resize(size);
-    }
-    RegCloseKey(key);
-    return value;
-}
 
 Bytes bytesOf(const Text& text) { return Bytes(text.begin(), text.end()); }
 
@@ -62,7 +39,7 @@ class RegistryTextValues : public RegistryWrites,
 TEST_P(RegistryTextValues, AreStringsWithTheirTerminatingNul) {
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Model", GetParam().text));
 
-    const StoredValue stored = readValue(keyPath, "Model");
+    const RegistryValueSeen stored = readRegistryValue(keyPath, "Model");
     ASSERT_TRUE(stored.found);
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
     Bytes expected = bytesOf(GetParam().text);
@@ -80,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RegistryWrites, NumbersAreFourByteDwords) {
     for (const std::uint32_t number : {0u, 1u, 0xFFFFFFFFu}) {
         ASSERT_TRUE(services.writeRegistryNumber(keyPath + "\\OEMBackground", number));
-        const StoredValue stored = readValue(keyPath, "OEMBackground");
+        const RegistryValueSeen stored = readRegistryValue(keyPath, "OEMBackground");
         ASSERT_TRUE(stored.found);
         EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
         ASSERT_EQ(stored.data.size(), 4u);
@@ -93,12 +70,12 @@ TEST_F(RegistryWrites, NumbersAreFourByteDwords) {
 TEST_F(RegistryWrites, ReplaceTheEarlierValueWithItsType) {
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Logo", "a longer text than the next"));
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Logo", "short"));
-    EXPECT_EQ(readValue(keyPath, "Logo").data, bytesOf(Text("short", 6)));
+    EXPECT_EQ(readRegistryValue(keyPath, "Logo").data, bytesOf(Text("short", 6)));
 
     ASSERT_TRUE(services.writeRegistryNumber(keyPath + "\\Logo", 7));
-    EXPECT_EQ(readValue(keyPath, "Logo").type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(readRegistryValue(keyPath, "Logo").type, static_cast<DWORD>(REG_DWORD));
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Logo", ""));
-    const StoredValue stored = readValue(keyPath, "Logo");
+    const RegistryValueSeen stored = readRegistryValue(keyPath, "Logo");
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(stored.data, Bytes{0});
 }
@@ -106,8 +83,8 @@ TEST_F(RegistryWrites, ReplaceTheEarlierValueWithItsType) {
 TEST_F(RegistryWrites, ExistingKeysAreOpenedAndSiblingValuesKept) {
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Manufacturer", "联想"));
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\SupportURL", "http://example.com"));
-    EXPECT_TRUE(readValue(keyPath, "Manufacturer").found);
-    EXPECT_TRUE(readValue(keyPath, "SupportURL").found);
+    EXPECT_TRUE(readRegistryValue(keyPath, "Manufacturer").found);
+    EXPECT_TRUE(readRegistryValue(keyPath, "SupportURL").found);
 }
 
 TEST_F(RegistryWrites, FailWhenTheKeyCannotBeMade) {
