@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Cross-builds libjpeg-turbo (static, with its SIMD code) for one mingw-w64
 # triplet from Debian's own source package, and installs it into
 # build/deps/TRIPLET where the toolchain files look for it.
@@ -25,6 +25,7 @@ case "$triplet" in
 esac
 
 repo_root=$(cd "$(dirname "$0")/.." && pwd)
+. "$repo_root/tools/lib/apt-archive.sh"
 deps_dir=$repo_root/build/deps
 prefix=$deps_dir/$triplet
 source_cache=$deps_dir/src
@@ -54,20 +55,19 @@ find_source_dir() {
 
 source_list=/etc/apt/sources.list.d/vellumark-src.sources
 
-# Source packages come from the same archive, suites and key as the binary
+# Source packages come from the same archive, suite and key as the binary
 # packages this machine uses; the entry is added only when apt knows no source.
 ensure_source_package_known() {
     if apt-cache showsrc libjpeg-turbo 2>/dev/null | grep -q '^Package:'; then
         return 0
     fi
     if [ ! -f "$source_list" ]; then
-        cat > "$source_list" <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
+        local uri keyring codename
+        uri=$(archive_field URIs) || { echo "$0: no Debian archive in the apt sources" >&2; exit 1; }
+        keyring=$(archive_field Signed-By) || keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+        codename=$(archive_codename)
+        printf 'Types: deb-src\nURIs: %s\nSuites: %s %s-updates\nComponents: main\nSigned-By: %s\n' \
+            "$uri" "$codename" "$codename" "$keyring" > "$source_list"
     fi
     apt-get update
 }
