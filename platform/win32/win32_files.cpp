@@ -113,7 +113,6 @@ std::optional<std::uint64_t> sizeOf(const FileHandle& file) {
 
 std::optional<Bytes> readFile(const Text& path) {
     if (path.empty()) return std::nullopt;
-    FileSystemRedirectionGuard redirection(path);
     FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
     const std::optional<std::uint64_t> size = sizeOf(file);
@@ -139,7 +138,6 @@ std::optional<Bytes> readFile(const Text& path) {
 
 std::optional<std::uint64_t> fileLength(const Text& path) {
     if (path.empty()) return std::nullopt;
-    FileSystemRedirectionGuard redirection(path);
     FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
     return sizeOf(file);

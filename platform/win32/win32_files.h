@@ -1,6 +1,9 @@
 #pragma once
-// Folders and whole files. Under WOW64, paths inside the Windows folder are
-// reached without file-system redirection.
+// Folders and whole files. Under WOW64, what is created or written inside the
+// Windows folder is reached without file-system redirection, so it lands in
+// the real System32. What is read is a file the user named, and it is read
+// as the 32-bit open-file dialog showed it: with redirection on, as every
+// 32-bit program sees the folder.
 #include <cstdint>
 #include <optional>
 

@@ -4,18 +4,13 @@
 
 #include "platform/image/image_decoder.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/wow64_redirection.h"
 
 namespace win32 {
 namespace {
 
 bool measureBySystem(const Text& path, int& width, int& height) {
-    HANDLE image = nullptr;
-    {
-        FileSystemRedirectionGuard redirection(path);
-        image = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                           LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_MONOCHROME);
-    }
+    const HANDLE image = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_MONOCHROME);
     if (image == nullptr) return false;
     BITMAP bitmap{};
     const bool measured = GetObjectA(image, sizeof bitmap, &bitmap) == sizeof bitmap;

@@ -66,11 +66,11 @@ struct LogoCase {
 };
 void PrintTo(const LogoCase& c, std::ostream* out) { *out << c.name; }
 
-class AcceptedLogo : public AppChoosers, public ::testing::WithParamInterface<LogoCase> {};
+class AppAcceptedLogo : public AppChoosers, public ::testing::WithParamInterface<LogoCase> {};
 
 // Drawn at its own size from the box's top-left corner on white, and written
 // unchanged by the next apply.
-TEST_P(AcceptedLogo, IsShownAtTheTopLeftOfTheBoxAndApplied) {
+TEST_P(AppAcceptedLogo, IsShownAtTheTopLeftOfTheBoxAndApplied) {
     const LogoCase& c = GetParam();
     const Bytes logo = solidBitmap(c.width, c.height, c.colour);
     const std::string path = files.write(std::string(c.name) + ".bmp", logo);
@@ -97,7 +97,7 @@ TEST_P(AcceptedLogo, IsShownAtTheTopLeftOfTheBoxAndApplied) {
     EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(logo));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, AcceptedLogo,
+INSTANTIATE_TEST_SUITE_P(Sizes, AppAcceptedLogo,
                          ::testing::Values(LogoCase{"largest-175x119", 175, 119, 0xC81E28},
                                            LogoCase{"small-60x40", 60, 40, 0x0AA014}),
                          [](const auto& info) {
@@ -115,9 +115,9 @@ struct RefusedLogoCase {
 };
 void PrintTo(const RefusedLogoCase& c, std::ostream* out) { *out << c.name; }
 
-class RefusedLogo : public AppChoosers, public ::testing::WithParamInterface<RefusedLogoCase> {};
+class AppRefusedLogo : public AppChoosers, public ::testing::WithParamInterface<RefusedLogoCase> {};
 
-TEST_P(RefusedLogo, SaysWhatFitsAndChangesNothing) {
+TEST_P(AppRefusedLogo, SaysWhatFitsAndChangesNothing) {
     app.setText(kIdLogoPathEdit, "D:\\typed.bmp");
     const std::string path =
         files.write("refused.bmp", solidBitmap(GetParam().width, GetParam().height, 0x112233));
@@ -136,7 +136,7 @@ TEST_P(RefusedLogo, SaysWhatFitsAndChangesNothing) {
               std::optional<Bytes>(Bytes(lenovo->logo, lenovo->logo + lenovo->logoSize)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, RefusedLogo,
+INSTANTIATE_TEST_SUITE_P(Sizes, AppRefusedLogo,
                          ::testing::Values(RefusedLogoCase{"Width176", 176, 10},
                                            RefusedLogoCase{"Height120", 100, 120}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -199,6 +199,42 @@ TEST_F(AppChoosers, APresetChosenAfterACustomLogoIsWhatAnApplyWrites) {
     const BrandPreset* dell = brandPreset(4);
     EXPECT_EQ(readWholeFile(oemLogoFile()),
               std::optional<Bytes>(Bytes(dell->logo, dell->logo + dell->logoSize)));
+}
+
+// A 32-bit open-file dialog, like every 32-bit program, shows SysWOW64's
+// files under the name System32. Whatever the dialog showed is what the
+// program measures, shows and applies; only the system's own OEM files are
+// reached past the redirection.
+TEST_F(AppChoosers, AFileChosenInsideTheWindowsFolderIsTheOneTheDialogShowed) {
+    struct Copy {
+        const char* systemFolder;
+        Bytes logo;
+        Bytes background;
+    };
+    const Copy copies[] = {{"\\System32", solidBitmap(60, 40, 0x118833), filler(3001)},
+                           {"\\SysWOW64", solidBitmap(50, 30, 0x883311), filler(4002)}};
+    const std::string pickFolder = "\\vellumark-pick";
+    for (const Copy& copy : copies) {
+        const std::string folder = windowsFolder() + copy.systemFolder + pickFolder;
+        CreateDirectoryA((windowsFolder() + copy.systemFolder).c_str(), nullptr);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        ASSERT_TRUE(writeWholeFile(folder + "\\logo.bmp", copy.logo));
+        ASSERT_TRUE(writeWholeFile(folder + "\\sea.jpg", copy.background));
+    }
+    const std::string named = windowsFolder() + "\\System32" + pickFolder;
+    ASSERT_TRUE(app.chooseFile(kIdLogoBrowseButton, named + "\\logo.bmp"));
+    ASSERT_TRUE(waitUntil([&] { return app.text(kIdLogoPathEdit) == named + "\\logo.bmp"; }));
+    ASSERT_TRUE(app.chooseFile(kIdBackgroundBrowseButton, named + "\\sea.jpg"));
+    ASSERT_TRUE(waitUntil([&] { return app.text(kIdBackgroundPathEdit) == named + "\\sea.jpg"; }));
+    app.click(kIdApplyButton);
+    const auto message = app.answerMessageBox();
+    for (const Copy& copy : copies) removeFolderTree(windowsFolder() + copy.systemFolder + pickFolder);
+
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, texts::kApplyDone);
+    const Copy& shown = copies[inWow64Lane() ? 1 : 0];
+    EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(shown.logo));
+    EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(shown.background));
 }
 
 }  // namespace
