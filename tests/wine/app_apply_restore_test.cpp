@@ -16,8 +16,6 @@ namespace {
 namespace texts = expected_texts;
 
 const char kLiteralLogoPath[] = "C:\\Windows\\System32\\oobe\\info\\oemlogo.bmp";
-const char* const kOemValueNames[] = {"Logo",         "Manufacturer", "Model",
-                                      "SupportHours", "SupportPhone", "SupportURL"};
 
 Bytes presetLogo(int index) {
     const BrandPreset* preset = brandPreset(index);
@@ -94,6 +92,7 @@ TEST_F(AppApplyRestore, ApplyWritesBothFilesAndTheSevenValuesAsTheWindowShowsThe
     expectValue(kOemInformationKey, "SupportURL", REG_SZ, registryText(""));
     expectValue(kOemInformationKey, "Logo", REG_SZ, registryText(kLiteralLogoPath));
     expectValue(kLogonBackgroundKey, "OEMBackground", REG_DWORD, registryNumber(1));
+    EXPECT_EQ(whatLandedInThe32BitViews(), "");
 }
 
 TEST_F(AppApplyRestore, RestoreEmptiesTheValuesKeepsTheFilesAndTheWindowAndAnApplyWritesItBack) {
@@ -112,6 +111,7 @@ TEST_F(AppApplyRestore, RestoreEmptiesTheValuesKeepsTheFilesAndTheWindowAndAnApp
     EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(presetLogo(0)));
     EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(background));
     EXPECT_EQ(app.text(kIdManufacturerEdit), brandPreset(0)->manufacturer);
+    EXPECT_EQ(whatLandedInThe32BitViews(), "");
 
     applyAndExpectDone();
     expectValue(kOemInformationKey, "Manufacturer", REG_SZ,
@@ -128,6 +128,7 @@ TEST_F(AppApplyRestore, RestoreOnANeverBrandedSystemLeavesSixEmptyValues) {
     }
     expectValue(kLogonBackgroundKey, "OEMBackground", REG_DWORD, registryNumber(0));
     EXPECT_FALSE(readWholeFile(oemLogoFile()).has_value()) << "a restore writes no file";
+    EXPECT_EQ(whatLandedInThe32BitViews(), "");
 }
 
 TEST_F(AppApplyRestore, TheBackgroundNamingTheTargetItselfKeepsItsContent) {
@@ -135,7 +136,11 @@ TEST_F(AppApplyRestore, TheBackgroundNamingTheTargetItselfKeepsItsContent) {
     app.setText(kIdBackgroundPathEdit, files.write("sea.jpg", background));
     applyAndExpectDone();
 
-    app.setText(kIdBackgroundPathEdit, "C:\\windows\\system32\\oobe\\info\\Backgrounds\\BackgroundDefault.jpg");
+    // A 32-bit program sees SysWOW64 under the name System32 and reaches the
+    // real System32 as Sysnative.
+    const std::string systemFolder = inWow64Lane() ? "\\Sysnative" : "\\System32";
+    app.setText(kIdBackgroundPathEdit,
+                windowsFolder() + systemFolder + "\\oobe\\info\\Backgrounds\\BackgroundDefault.jpg");
     applyAndExpectDone();
     EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(background));
 }

@@ -1,6 +1,7 @@
 #include "app_driver.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "ui/control_ids.h"
@@ -75,8 +76,28 @@ RunningApp::~RunningApp() {
     }
 }
 
+std::string programUnderTest() {
+    const char* wow64Program = std::getenv("VELLUMARK_WOW64_PROGRAM");
+    return (wow64Program && *wow64Program) ? wow64Program : VELLUMARK_TEST_EXE;
+}
+
+bool inWow64Lane() {
+    const char* wow64Program = std::getenv("VELLUMARK_WOW64_PROGRAM");
+    return wow64Program && *wow64Program;
+}
+
+namespace {
+
+// Each lane keeps its own screenshots, so the 32-bit program's looks can be
+// compared with the 64-bit build's.
+std::string screensFolder() {
+    return std::string(VELLUMARK_SCREENS_DIR) + (inWow64Lane() ? "/wow64" : "");
+}
+
+}  // namespace
+
 bool RunningApp::start() {
-    std::string exe = windowsPathOf(VELLUMARK_TEST_EXE);
+    std::string exe = windowsPathOf(programUnderTest());
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -218,8 +239,8 @@ bool saveScreenshot(HWND window, const std::string& name) {
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info.bmiHeader;
     file.bfSize = file.bfOffBits + imageBytes;
-    CreateDirectoryA(windowsPathOf(VELLUMARK_SCREENS_DIR).c_str(), nullptr);
-    const std::string path = windowsPathOf(std::string(VELLUMARK_SCREENS_DIR) + "/" + name + ".bmp");
+    CreateDirectoryA(windowsPathOf(screensFolder()).c_str(), nullptr);
+    const std::string path = windowsPathOf(screensFolder() + "/" + name + ".bmp");
     FILE* out = std::fopen(path.c_str(), "wb");
     bool written = false;
     if (out) {
@@ -291,12 +312,31 @@ bool RunningApp::chooseFile(int browseButtonId, const std::string& path) const {
 }
 
 // ---- What the program leaves in the system --------------------------------
-namespace {
-
-std::string oemInfoFolder() {
+std::string windowsFolder() {
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
-    return std::string(windows) + "\\System32\\oobe\\info";
+    return windows;
+}
+
+namespace {
+
+std::string oemInfoFolder() { return windowsFolder() + "\\System32\\oobe\\info"; }
+// Where a 32-bit process would land with file-system redirection left on.
+std::string redirectedOemInfoFolder() { return windowsFolder() + "\\SysWOW64\\oobe\\info"; }
+
+// The same key as a 32-bit process sees it without the 64-bit view.
+std::string redirectedKeyOf(const std::string& keyPath) {
+    const std::string software = "SOFTWARE\\";
+    return "SOFTWARE\\WOW6432Node\\" + keyPath.substr(software.size());
+}
+
+void deleteRegistryValue(const std::string& keyPath, const char* valueName) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_SET_VALUE | KEY_WOW64_64KEY,
+                      &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, valueName);
+        RegCloseKey(key);
+    }
 }
 
 const char kScratchRoot[] = "C:\\vellumark-test-files";
@@ -376,15 +416,28 @@ bool removeFolderTree(const std::string& path) {
 }
 
 bool clearOemSettings() {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation");
-    HKEY background = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                      "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background",
-                      0, KEY_SET_VALUE | KEY_WOW64_64KEY, &background) == ERROR_SUCCESS) {
-        RegDeleteValueA(background, "OEMBackground");
-        RegCloseKey(background);
+    // The 32-bit views too, so nothing a wrong write left there outlives its test.
+    for (const std::string& key : {std::string(kOemInformationKey), redirectedKeyOf(kOemInformationKey)}) {
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
     }
-    return removeFolderTree(oemInfoFolder());
+    deleteRegistryValue(kLogonBackgroundKey, "OEMBackground");
+    deleteRegistryValue(redirectedKeyOf(kLogonBackgroundKey), "OEMBackground");
+    return removeFolderTree(oemInfoFolder()) && removeFolderTree(redirectedOemInfoFolder());
+}
+
+std::string whatLandedInThe32BitViews() {
+    std::string found;
+    const std::string oemKey = redirectedKeyOf(kOemInformationKey);
+    for (const char* name : kOemValueNames) {
+        if (readRegistryValue(oemKey, name).found) found += "HKLM\\" + oemKey + "\\" + name + "\n";
+    }
+    const std::string backgroundKey = redirectedKeyOf(kLogonBackgroundKey);
+    if (readRegistryValue(backgroundKey, "OEMBackground").found) {
+        found += "HKLM\\" + backgroundKey + "\\OEMBackground\n";
+    }
+    const DWORD attributes = GetFileAttributesA(redirectedOemInfoFolder().c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) found += redirectedOemInfoFolder() + "\n";
+    return found;
 }
 
 std::string oemLogoFile() { return oemInfoFolder() + "\\oemlogo.bmp"; }

@@ -22,6 +22,11 @@ std::string windowClassName(HWND window);
 std::string listItemText(HWND comboBox, int index);
 // Any descendant of `root` with this control ID.
 HWND findControl(HWND root, int controlId);
+// The Vellumark.exe the tests start: the 64-bit build, or in the WoW64 lane
+// the 32-bit product named by VELLUMARK_WOW64_PROGRAM.
+std::string programUnderTest();
+bool inWow64Lane();
+
 // "Z:" path of a Unix path under the prefix's view of the file system.
 std::string windowsPathOf(const std::string& unixPath);
 
@@ -84,6 +89,10 @@ private:
 constexpr char kOemInformationKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 constexpr char kLogonBackgroundKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background";
+constexpr const char* kOemValueNames[] = {"Logo",         "Manufacturer", "Model",
+                                          "SupportHours", "SupportPhone", "SupportURL"};
+// The prefix's Windows folder, e.g. "C:\windows".
+std::string windowsFolder();
 // The prefix's real folders, as an apply reaches them.
 std::string oemLogoFile();
 std::string oemBackgroundFile();
@@ -103,6 +112,11 @@ bool removeFolderTree(const std::string& path);
 // Removes the OEM values, the background switch and the oobe\info folder, so
 // a test starts from a system that was never branded.
 bool clearOemSettings();
+// What a 32-bit program without the 64-bit registry view and with file-system
+// redirection on would have written instead: the OEM values under
+// WOW6432Node and SysWOW64\oobe\info. One line per thing found; empty when
+// none is there.
+std::string whatLandedInThe32BitViews();
 
 // A folder of its own for a test's generated files, C:\vellumark-test-files\NAME,
 // emptied when made and removed when done.

@@ -47,6 +47,20 @@ TEST(AppStartup, MainWindowHoldsEveryControlInItsPlace) {
     }
 }
 
+// Each lane runs the program it claims to: the 32-bit product as a WoW64
+// process, the 64-bit build natively.
+TEST(AppStartup, RunsUnderWow64ExactlyInTheWow64Lane) {
+    RunningApp app;
+    ASSERT_TRUE(app.start());
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, app.processId());
+    ASSERT_NE(process, nullptr);
+    BOOL underWow64 = FALSE;
+    const BOOL asked = IsWow64Process(process, &underWow64);
+    CloseHandle(process);
+    ASSERT_TRUE(asked);
+    EXPECT_EQ(underWow64 != FALSE, inWow64Lane()) << programUnderTest();
+}
+
 TEST(AppStartup, BrandListHoldsTheSeventeenBrandsWithTheFirstChosen) {
     RunningApp app;
     ASSERT_TRUE(app.start());

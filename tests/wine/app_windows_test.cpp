@@ -78,7 +78,7 @@ void expectCentred(HWND window, int width, int height) {
     EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 }
 
-TEST(MainWindowLooks, FrameCaptionPlaceAndIcon) {
+TEST(AppLooks, FrameCaptionPlaceAndIcon) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     const HWND main = app.mainWindow();
@@ -97,7 +97,7 @@ TEST(MainWindowLooks, FrameCaptionPlaceAndIcon) {
 
 // Wine answers WM_GETFONT across processes with 0, so the font is seen in the
 // screenshots rather than asserted here.
-TEST(MainWindowLooks, EveryControlHasItsKindsSettings) {
+TEST(AppLooks, EveryControlHasItsKindsSettings) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     for (const ControlLayout& layout : kMainWindowLayout) {
@@ -138,7 +138,7 @@ TEST(MainWindowLooks, EveryControlHasItsKindsSettings) {
     }
 }
 
-TEST(MainWindowKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays) {
+TEST(AppKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
@@ -159,7 +159,7 @@ TEST(MainWindowKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays
     }
 }
 
-TEST(MainWindowKeyboard, EnterOnAFocusedButtonPressesNothing) {
+TEST(AppKeyboard, EnterOnAFocusedButtonPressesNothing) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
@@ -174,7 +174,7 @@ TEST(MainWindowKeyboard, EnterOnAFocusedButtonPressesNothing) {
     EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
 }
 
-TEST(MainWindowKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
+TEST(AppKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
@@ -192,7 +192,7 @@ TEST(MainWindowKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     }));
 }
 
-TEST(MainWindowKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
+TEST(AppKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
@@ -218,7 +218,7 @@ TEST(MainWindowKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
     EXPECT_TRUE(app.running());
 }
 
-TEST(MainWindowBanner, PressesDoNothingWithAnyModifier) {
+TEST(AppBanner, PressesDoNothingWithAnyModifier) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     const std::string before = app.text(kIdManufacturerEdit);
@@ -235,7 +235,7 @@ TEST(MainWindowBanner, PressesDoNothingWithAnyModifier) {
     EXPECT_EQ(app.topLevelWindow(VELLUMARK_ABOUT_WINDOW_CLASS), nullptr);
 }
 
-class AboutWindowTest : public ::testing::Test {
+class AppAboutWindow : public ::testing::Test {
 protected:
     HWND openAbout() {
         app.click(kIdAboutButton);
@@ -244,7 +244,7 @@ protected:
     RunningApp app;
 };
 
-TEST_F(AboutWindowTest, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
+TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     ASSERT_TRUE(app.start());
     const HWND about = openAbout();
     ASSERT_NE(about, nullptr);
@@ -290,7 +290,7 @@ TEST_F(AboutWindowTest, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     saveScreenshot(about, "about-window");
 }
 
-TEST_F(AboutWindowTest, EscClosesItAndTheMainWindowTakesInputAgain) {
+TEST_F(AppAboutWindow, EscClosesItAndTheMainWindowTakesInputAgain) {
     ASSERT_TRUE(app.start());
     const HWND about = openAbout();
     ASSERT_NE(about, nullptr);
@@ -313,7 +313,7 @@ TEST_F(AboutWindowTest, EscClosesItAndTheMainWindowTakesInputAgain) {
     EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
 }
 
-TEST_F(AboutWindowTest, ACloseSentToTheDisabledMainWindowIsNotTaken) {
+TEST_F(AppAboutWindow, ACloseSentToTheDisabledMainWindowIsNotTaken) {
     ASSERT_TRUE(app.start());
     const HWND about = openAbout();
     ASSERT_NE(about, nullptr);
@@ -327,7 +327,7 @@ TEST_F(AboutWindowTest, ACloseSentToTheDisabledMainWindowIsNotTaken) {
     EXPECT_TRUE(app.running());
 }
 
-class PreviewWindowTest : public ::testing::Test {
+class AppPreviewWindow : public ::testing::Test {
 protected:
     HWND waitForPreview() { return app.waitForWindow(VELLUMARK_PREVIEW_WINDOW_CLASS); }
     int previewCount() const {
@@ -344,7 +344,7 @@ protected:
     RunningApp app;
 };
 
-TEST_F(PreviewWindowTest, WithNoBackgroundItSaysSoAndOpensNothing) {
+TEST_F(AppPreviewWindow, WithNoBackgroundItSaysSoAndOpensNothing) {
     ASSERT_TRUE(app.start());
     app.click(kIdPreviewButton);
     const auto message = app.answerMessageBox();
@@ -354,7 +354,7 @@ TEST_F(PreviewWindowTest, WithNoBackgroundItSaysSoAndOpensNothing) {
     EXPECT_EQ(previewCount(), 0);
 }
 
-TEST_F(PreviewWindowTest, OpensFramelessOnceAndClosesItselfOnTime) {
+TEST_F(AppPreviewWindow, OpensFramelessOnceAndClosesItselfOnTime) {
     ASSERT_TRUE(app.start());
     app.setText(kIdBackgroundPathEdit, "   ");  // blanks are not empty
     app.click(kIdPreviewButton);
@@ -380,7 +380,7 @@ TEST_F(PreviewWindowTest, OpensFramelessOnceAndClosesItselfOnTime) {
     EXPECT_TRUE(app.running());
 }
 
-TEST_F(PreviewWindowTest, ShowsTheNamedPictureStretchedOverTheWindow) {
+TEST_F(AppPreviewWindow, ShowsTheNamedPictureStretchedOverTheWindow) {
     // A 4 x 3 bitmap: left half orange, right half blue.
     image_fixtures::Bitmap picture;
     picture.width = 4;
@@ -407,7 +407,7 @@ TEST_F(PreviewWindowTest, ShowsTheNamedPictureStretchedOverTheWindow) {
     EXPECT_EQ(screenPixel(rect.right - 100, rect.top + 180), RGB(0, 0, 255));
 }
 
-TEST_F(PreviewWindowTest, EscClosesItAtOnce) {
+TEST_F(AppPreviewWindow, EscClosesItAtOnce) {
     ASSERT_TRUE(app.start());
     app.setText(kIdBackgroundPathEdit, "C:\\no-such-picture.jpg");
     app.click(kIdPreviewButton);
@@ -418,7 +418,7 @@ TEST_F(PreviewWindowTest, EscClosesItAtOnce) {
     EXPECT_TRUE(app.running());
 }
 
-TEST_F(PreviewWindowTest, ClosingMainWhileThePreviewIsOpenEndsTheProgramWhenThePreviewCloses) {
+TEST_F(AppPreviewWindow, ClosingMainWhileThePreviewIsOpenEndsTheProgramWhenThePreviewCloses) {
     ASSERT_TRUE(app.start());
     app.setText(kIdBackgroundPathEdit, "x");
     app.click(kIdPreviewButton);
@@ -431,7 +431,7 @@ TEST_F(PreviewWindowTest, ClosingMainWhileThePreviewIsOpenEndsTheProgramWhenTheP
     EXPECT_EQ(app.waitForExit(), std::optional<DWORD>(0));
 }
 
-TEST_F(PreviewWindowTest, ItsTimerStillRunsWhileTheAboutWindowIsOpen) {
+TEST_F(AppPreviewWindow, ItsTimerStillRunsWhileTheAboutWindowIsOpen) {
     ASSERT_TRUE(app.start());
     app.setText(kIdBackgroundPathEdit, "x");
     app.click(kIdPreviewButton);
