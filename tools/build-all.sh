@@ -7,13 +7,19 @@ jobs=$(nproc)
 
 configure() {  # dir, extra cmake arguments...
     local dir=$1; shift
-    [[ -f "$repo/build/$dir/CMakeCache.txt" ]] ||
+    # Configured again only when the arguments differ from the last time.
+    local arguments="$*" recorded="$repo/build/$dir/.configure-arguments"
+    if [[ ! -f "$repo/build/$dir/CMakeCache.txt" || "$(cat "$recorded" 2>/dev/null)" != "$arguments" ]]; then
         cmake -S "$repo" -B "$repo/build/$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+        echo "$arguments" > "$recorded"
+    fi
     cmake --build "$repo/build/$dir" -j "$jobs"
 }
 
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-i686-mingw.cmake"
-configure win64 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-mingw.cmake"
+# The 64-bit tree's test program also drives the 32-bit product in the WoW64 lane.
+configure win64 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-mingw.cmake" \
+    -DVELLUMARK_WOW64_PROGRAM="$repo/build/win32/Vellumark.exe"
 configure native
 if [[ "${1:-}" != "--no-fuzz" ]]; then
     CC=clang CXX=clang++ configure fuzz -DVELLUMARK_FUZZ=ON

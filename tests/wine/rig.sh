@@ -7,8 +7,16 @@
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 wine_bin=/usr/lib/wine
-template="$repo/build/wine-template"
-export WINEPREFIX="$repo/build/wine-prefix"
+# The WoW64 lane (tests/wine/wow64.sh) runs this inside its own root, where
+# the template is kept with the root, outside the checkout.
+case "${VELLUMARK_LANE:-x86_64}" in
+    x86_64) template="$repo/build/wine-template" prefix_name=wine-prefix ;;
+    wow64) template=/var/cache/vellumark-wine-template prefix_name=wine-prefix-wow64 ;;
+    *) echo "rig: unknown lane $VELLUMARK_LANE" >&2; exit 2 ;;
+esac
+# Raise this when the template's recipe below changes.
+template_version=2
+export WINEPREFIX="$repo/build/$prefix_name"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # LC_ALL=zh_CN.UTF-8 gives Wine the ANSI code page 936, even without the glibc
 # locale installed; it is set per command so bash does not try to load it.
@@ -20,7 +28,7 @@ stop_rig() {
     "$wine_bin/wineserver" -k >/dev/null 2>&1 || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" >/dev/null 2>&1 || true
     if [[ -d "$repo/build/screens" ]]; then
-        for bitmap in "$repo"/build/screens/*.bmp; do
+        for bitmap in "$repo"/build/screens/*.bmp "$repo"/build/screens/*/*.bmp; do
             [[ -e "$bitmap" ]] || continue
             convert "$bitmap" "${bitmap%.bmp}.png" 2>/dev/null && rm -f "$bitmap"
         done
@@ -47,15 +55,22 @@ if [[ -z "${VELLUMARK_KEEP_DISPLAY:-}" || -z "${DISPLAY:-}" ]]; then
 fi
 
 # The template prefix is made once; each run starts from a fresh copy of it.
-if [[ ! -f "$template/.vellumark-ready" ]]; then
+if [[ "$(cat "$template/.vellumark-ready" 2>/dev/null)" != "$template_version" ]]; then
     rm -rf "$template"
-    WINEPREFIX="$template" "$wine_bin/wine64" wineboot --init >/dev/null 2>&1 </dev/null
+    in_template=(env WINEPREFIX="$template" "$wine_bin/wine64")
+    "${in_template[@]}" wineboot --init >/dev/null 2>&1 </dev/null
     # Without a window manager Wine waits 2 s on every close of a managed window.
-    WINEPREFIX="$template" "$wine_bin/wine64" reg add 'HKCU\Software\Wine\X11 Driver' \
+    "${in_template[@]}" reg add 'HKCU\Software\Wine\X11 Driver' \
         /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
+    # A crash ends the process at once instead of starting winedbg, which for
+    # a 32-bit process under emulation hangs for many minutes. Both views.
+    for software in 'HKLM\Software' 'HKLM\Software\Wow6432Node'; do
+        "${in_template[@]}" reg add "$software\Microsoft\Windows NT\CurrentVersion\AeDebug" \
+            /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1 </dev/null
+    done
     WINEPREFIX="$template" "$wine_bin/wineserver" -k >/dev/null 2>&1 || true
     WINEPREFIX="$template" "$wine_bin/wineserver" -w >/dev/null 2>&1 || true
-    touch "$template/.vellumark-ready"
+    echo "$template_version" > "$template/.vellumark-ready"
 fi
 rm -rf "$WINEPREFIX"
 cp -a "$template" "$WINEPREFIX"
