@@ -44,14 +44,16 @@ wait_for() {  # seconds, command...: polls a condition with a deadline
     done
 }
 
-# A virtual display of our own, on the first free number.
+# A virtual display of our own. Xvfb picks a free number itself and reports it
+# when it is ready: a number that looks free here may be taken in another
+# root, because the abstract X socket is shared by all of them.
 if [[ -z "${VELLUMARK_KEEP_DISPLAY:-}" || -z "${DISPLAY:-}" ]]; then
-    display=90
-    while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=":$display"
-    wait_for 20 test -e "/tmp/.X11-unix/X$display" || { echo "rig: Xvfb did not start" >&2; exit 1; }
+    wait_for 20 test -s "$display_file" || { echo "rig: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n 1 "$display_file")"
+    rm -f "$display_file"
 fi
 
 # The template prefix is made once; each run starts from a fresh copy of it.

@@ -14,6 +14,14 @@ if [[ ! -f "$wow64_stamp" ]]; then
 fi
 # The registration is kernel state: gone after a reboot, so checked each run.
 wow64_register_qemu
+binds="$repo"
+passed=(VELLUMARK_LANE=wow64)
+# VELLUMARK_KEEP_DISPLAY=1 shows the windows on this $DISPLAY instead of a
+# virtual one of the rig's own, for running the product by hand.
+if [[ -n "${VELLUMARK_KEEP_DISPLAY:-}" && -n "${DISPLAY:-}" ]]; then
+    binds+=" /tmp/.X11-unix"
+    passed+=(VELLUMARK_KEEP_DISPLAY=1 DISPLAY="$DISPLAY")
+fi
 # Started in the same folder as here, so relative paths mean the same.
-WOW64_BINDS="$repo" wow64_in_root "$wow64_root" /bin/bash -c 'cd "$1" && shift && exec "$@"' \
-    wow64 "$PWD" /usr/bin/env VELLUMARK_LANE=wow64 "$repo/tests/wine/rig.sh" "$@"
+WOW64_BINDS="$binds" wow64_in_root "$wow64_root" /bin/bash -c 'cd "$1" && shift && exec "$@"' \
+    wow64 "$PWD" /usr/bin/env "${passed[@]}" "$repo/tests/wine/rig.sh" "$@"
