@@ -6,33 +6,6 @@
 
 #include "ui/control_ids.h"
 
-bool waitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
-        Sleep(5);
-    }
-}
-
-std::string controlText(HWND window) {
-    // Read through the message with a timeout, so a busy program cannot hang us.
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, 5000, &copied);
-    text.resize(copied);
-    return text;
-}
-
-std::string windowClassName(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 std::string listItemText(HWND comboBox, int index) {
     // Wine hands CB_GETLBTEXT across processes as UTF-16 even for the ANSI
     // call, so ask for UTF-16 and turn it back into the program's code page.
@@ -48,16 +21,6 @@ std::string listItemText(HWND comboBox, int index) {
     return text;
 }
 
-HWND findControl(HWND root, int controlId) {
-    struct Search { int id; HWND found; } search = {controlId, nullptr};
-    EnumChildWindows(root, [](HWND child, LPARAM state) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(state);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string windowsPathOf(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -113,24 +76,11 @@ bool RunningApp::start() {
 }
 
 HWND RunningApp::topLevelWindow(const char* className) const {
-    struct Search { DWORD pid; const char* className; HWND found; } search = {processId_, className, nullptr};
-    EnumWindows([](HWND window, LPARAM state) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(state);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (pid != s->pid || !IsWindowVisible(window) || windowClassName(window) != s->className) {
-            return TRUE;
-        }
-        s->found = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return findTopLevelWindow(processId_, className);
 }
 
 HWND RunningApp::waitForWindow(const char* className) const {
-    HWND found = nullptr;
-    waitUntil([&] { return (found = topLevelWindow(className)) != nullptr; });
-    return found;
+    return ::waitForWindow([&] { return topLevelWindow(className); });
 }
 
 void RunningApp::click(int controlId) const {
@@ -157,29 +107,24 @@ bool RunningApp::chooseBrand(int index) const {
     return waitUntil([&] { return !IsWindowVisible(list); });
 }
 
-std::string RunningApp::text(int controlId) const { return controlText(control(controlId)); }
+std::string RunningApp::text(int controlId) const { return windowText(control(controlId)); }
 
 void RunningApp::setText(int controlId, const std::string& text) const {
     SendMessageA(control(controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 HWND RunningApp::waitForMessageBox(DWORD milliseconds) const {
-    HWND box = nullptr;
-    waitUntil([&] {
-        box = topLevelWindow("#32770");
-        return box && findControl(box, 0xFFFF) != nullptr;
-    }, milliseconds);
-    return box;
+    return ::waitForWindow([&] { return findDialogWith(processId_, kMessageTextId); }, milliseconds);
 }
 
 std::optional<MessageBoxSeen> RunningApp::answerMessageBox(DWORD milliseconds) const {
     const HWND box = waitForMessageBox(milliseconds);
     if (!box) return std::nullopt;
     MessageBoxSeen seen;
-    seen.title = controlText(box);
-    seen.text = controlText(findControl(box, 0xFFFF));
+    seen.title = windowText(box);
+    seen.text = windowText(findControl(box, kMessageTextId));
     // The icon is a static control of its own beside the text.
-    const HWND icon = findControl(box, 0x14);
+    const HWND icon = findControl(box, kMessageIconId);
     seen.hasIcon = icon && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     waitUntil([&] { return !IsWindow(box); });
@@ -264,25 +209,12 @@ COLORREF screenPixel(int x, int y) {
 
 // ---- The open-file dialog --------------------------------------------------
 
-namespace {
-
-// The file name box of the Explorer-style dialog (cmb13 of <dlgs.h>): a
-// combo box whose edit child holds the text.
-constexpr int kFileNameBoxId = 0x47C;
-
-}  // namespace
-
 HWND RunningApp::waitForOpenFileDialog(DWORD milliseconds) const {
-    HWND dialog = nullptr;
-    waitUntil([&] {
-        dialog = topLevelWindow("#32770");
-        return dialog && findControl(dialog, kFileNameBoxId) != nullptr;
-    }, milliseconds);
-    return dialog && findControl(dialog, kFileNameBoxId) ? dialog : nullptr;
+    return ::waitForWindow([&] { return findDialogWith(processId_, kFileNameBoxId); }, milliseconds);
 }
 
 std::string RunningApp::openFileDialogName(HWND dialog) const {
-    return controlText(findControl(dialog, kFileNameBoxId));
+    return windowText(findControl(dialog, kFileNameBoxId));
 }
 
 bool RunningApp::confirmOpenFileDialog(HWND dialog, const std::string& path) const {
@@ -292,7 +224,7 @@ bool RunningApp::confirmOpenFileDialog(HWND dialog, const std::string& path) con
         DWORD_PTR result = 0;
         SendMessageTimeoutA(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
                             SMTO_ABORTIFHUNG, 5000, &result);
-        if (controlText(nameBox) != path) return false;
+        if (windowText(nameBox) != path) return false;
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));

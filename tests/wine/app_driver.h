@@ -9,19 +9,11 @@
 #include <string>
 
 #include "platform/bytes.h"
+#include "tests/wine/wine_test_support.h"
 
-constexpr DWORD kDefaultWaitMilliseconds = 15000;
-
-// Polls `condition` until it holds or the deadline passes.
-bool waitUntil(const std::function<bool()>& condition, DWORD milliseconds = kDefaultWaitMilliseconds);
-
-// Works across processes (WM_GETTEXT), unlike GetWindowText for controls.
-std::string controlText(HWND window);
-std::string windowClassName(HWND window);
 // An item of a list box or combo box of another process, in code page 936.
 std::string listItemText(HWND comboBox, int index);
-// Any descendant of `root` with this control ID.
-HWND findControl(HWND root, int controlId);
+
 // The Vellumark.exe the tests start: the 64-bit build, or in the WoW64 lane
 // the 32-bit product named by VELLUMARK_WOW64_PROGRAM.
 std::string programUnderTest();
@@ -60,11 +52,11 @@ public:
     void setText(int controlId, const std::string& text) const;
 
     // Waits for a message box of the program, reads it and presses OK.
-    std::optional<MessageBoxSeen> answerMessageBox(DWORD milliseconds = kDefaultWaitMilliseconds) const;
-    HWND waitForMessageBox(DWORD milliseconds = kDefaultWaitMilliseconds) const;
+    std::optional<MessageBoxSeen> answerMessageBox(DWORD milliseconds = kTestDeadlineMilliseconds) const;
+    HWND waitForMessageBox(DWORD milliseconds = kTestDeadlineMilliseconds) const;
 
     // The program's open-file dialog once it is up, or null after the deadline.
-    HWND waitForOpenFileDialog(DWORD milliseconds = kDefaultWaitMilliseconds) const;
+    HWND waitForOpenFileDialog(DWORD milliseconds = kTestDeadlineMilliseconds) const;
     // What the dialog's file name box offers.
     std::string openFileDialogName(HWND dialog) const;
     // Types `path` into the file name box (unless empty), presses 打开 and
@@ -75,7 +67,7 @@ public:
     bool chooseFile(int browseButtonId, const std::string& path) const;
 
     // Waits for the process to end; its exit code, or nothing on timeout.
-    std::optional<DWORD> waitForExit(DWORD milliseconds = kDefaultWaitMilliseconds);
+    std::optional<DWORD> waitForExit(DWORD milliseconds = kTestDeadlineMilliseconds);
     bool running() const;
 
 private:

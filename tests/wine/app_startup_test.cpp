@@ -42,7 +42,7 @@ TEST(AppStartup, MainWindowHoldsEveryControlInItsPlace) {
             EXPECT_EQ(place.bottom - place.top, layout.height);
         }
         if (layout.kind != ControlKind::Edit && layout.kind != ControlKind::BrandList) {
-            EXPECT_EQ(controlText(control), layout.text);
+            EXPECT_EQ(windowText(control), layout.text);
         }
     }
 }

@@ -83,7 +83,7 @@ TEST(AppLooks, FrameCaptionPlaceAndIcon) {
     ASSERT_TRUE(app.start());
     const HWND main = app.mainWindow();
     expectCentred(main, 550, 450);
-    const std::string caption = controlText(main);
+    const std::string caption = windowText(main);
     EXPECT_EQ(caption, std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow(") +
                            kMakerWebAddress + ")V 1.0");
     const LONG style = GetWindowLongA(main, GWL_STYLE);
@@ -249,7 +249,7 @@ TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     const HWND about = openAbout();
     ASSERT_NE(about, nullptr);
     expectCentred(about, 410, 285);
-    EXPECT_EQ(controlText(about), "\xB9\xD8\xD3\xDA");  // 关于
+    EXPECT_EQ(windowText(about), "\xB9\xD8\xD3\xDA");  // 关于
     const LONG style = GetWindowLongA(about, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -281,10 +281,10 @@ TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
         EXPECT_EQ(place.right - place.left, expected.width);
         EXPECT_EQ(place.bottom - place.top, expected.height);
         if (!expected.text.empty()) {
-            EXPECT_EQ(controlText(control), expected.text);
+            EXPECT_EQ(windowText(control), expected.text);
         }
     }
-    const std::string notes = controlText(findControl(about, kIdAboutNotesLabel));
+    const std::string notes = windowText(findControl(about, kIdAboutNotesLabel));
     EXPECT_EQ(notes.size(), 221u);
     EXPECT_EQ(notes.substr(notes.size() - 4), "\r\n\r\n");
     saveScreenshot(about, "about-window");
@@ -366,7 +366,7 @@ TEST_F(AppPreviewWindow, OpensFramelessOnceAndClosesItselfOnTime) {
     EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU));
     EXPECT_TRUE(GetWindowLongA(preview, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     EXPECT_EQ(GetWindow(preview, GW_OWNER), nullptr);
-    EXPECT_EQ(controlText(preview), "");
+    EXPECT_EQ(windowText(preview), "");
     EXPECT_TRUE(IsWindowEnabled(app.mainWindow()));
 
     // A second press only brings the open one forward and keeps its schedule.

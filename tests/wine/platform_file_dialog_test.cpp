@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <dlgs.h>
 
 #include <array>
 #include <string>
@@ -37,7 +36,7 @@ Text comboText(HWND combo, int index) {
 // Reads what the dialog offers, then types `name` (if any) and presses `button`.
 DialogSeen driveDialog(HWND dialog, HWND owner, const Text& name, int button) {
     DialogSeen seen;
-    seen.initialName = windowText(GetDlgItem(dialog, cmb13));
+    seen.initialName = windowText(GetDlgItem(dialog, kFileNameBoxId));
     std::array<char, MAX_PATH> folder{};
     SendMessageA(dialog, CDM_GETFOLDERPATH, folder.size(), reinterpret_cast<LPARAM>(folder.data()));
     seen.folder = folder.data();
@@ -49,7 +48,7 @@ DialogSeen driveDialog(HWND dialog, HWND owner, const Text& name, int button) {
     seen.resizable = (GetWindowLongA(dialog, GWL_STYLE) & WS_THICKFRAME) != 0;
     seen.readOnlyBoxShown = IsWindowVisible(GetDlgItem(dialog, chx1)) != FALSE;
     if (!name.empty()) {
-        SendMessageA(GetDlgItem(dialog, cmb13), WM_SETTEXT, 0,
+        SendMessageA(GetDlgItem(dialog, kFileNameBoxId), WM_SETTEXT, 0,
                      reinterpret_cast<LPARAM>(name.c_str()));
     }
     pressDialogButton(dialog, button);

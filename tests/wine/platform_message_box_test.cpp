@@ -25,11 +25,10 @@ BOOL CALLBACK takeIcon(HWND child, LPARAM icon) {
     return FALSE;
 }
 
-// The message text sits in the static control with ID 0xFFFF.
 ShownMessage readAndConfirm(HWND box, HWND programWindow) {
     ShownMessage shown;
     shown.title = windowText(box);
-    shown.text = windowText(GetDlgItem(box, 0xFFFF));
+    shown.text = windowText(GetDlgItem(box, kMessageTextId));
     EnumChildWindows(box, takeIcon, reinterpret_cast<LPARAM>(&shown.icon));
     shown.owner = GetWindow(box, GW_OWNER);
     shown.programWindowEnabled = IsWindowEnabled(programWindow) != FALSE;

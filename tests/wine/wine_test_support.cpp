@@ -1,46 +1,108 @@
 #include "tests/wine/wine_test_support.h"
 
-#include <array>
-#include <cstring>
-#include <vector>
-
-HWND waitForWindow(const std::function<HWND()>& find, std::chrono::milliseconds deadline) {
-    const auto giveUpAt = std::chrono::steady_clock::now() + deadline;
-    for (;;) {
-        if (const HWND window = find()) return window;
-        if (std::chrono::steady_clock::now() >= giveUpAt) return nullptr;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
 namespace {
 
-BOOL CALLBACK takeProcessDialog(HWND window, LPARAM found) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    std::array<char, 16> className{};
-    GetClassNameA(window, className.data(), static_cast<int>(className.size()));
-    if (processId != GetCurrentProcessId() || !IsWindowVisible(window) ||
-        std::strcmp(className.data(), "#32770") != 0) {
-        return TRUE;
-    }
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
+constexpr UINT kAnswerMilliseconds = 5000;
 
 }  // namespace
 
-HWND findProcessDialog() {
+bool waitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(5);
+    }
+}
+
+HWND waitForWindow(const std::function<HWND()>& find, DWORD milliseconds) {
     HWND found = nullptr;
-    EnumWindows(takeProcessDialog, reinterpret_cast<LPARAM>(&found));
+    waitUntil([&] { return (found = find()) != nullptr; }, milliseconds);
     return found;
 }
 
 Text windowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
-    return Text(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+    // Through the message with a timeout, so a busy program cannot hang us.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
+                             kAnswerMilliseconds, &length)) {
+        return {};
+    }
+    Text text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, kAnswerMilliseconds, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::string windowClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+HWND findControl(HWND root, int controlId) {
+    struct Search {
+        int id;
+        HWND found;
+    } search = {controlId, nullptr};
+    EnumChildWindows(
+        root,
+        [](HWND child, LPARAM state) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(state);
+            if (GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
+
+// Every visible top-level window of the process of this class, until
+// `take` says it has what it wants.
+void forEachTopLevelWindow(DWORD processId, const char* className,
+                           const std::function<bool(HWND)>& take) {
+    struct Search {
+        DWORD processId;
+        const char* className;
+        const std::function<bool(HWND)>* take;
+    } search = {processId, className, &take};
+    EnumWindows(
+        [](HWND window, LPARAM state) -> BOOL {
+            const auto* s = reinterpret_cast<const Search*>(state);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != s->processId || !IsWindowVisible(window) ||
+                windowClassName(window) != s->className) {
+                return TRUE;
+            }
+            return (*s->take)(window) ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+}
+
+}  // namespace
+
+HWND findTopLevelWindow(DWORD processId, const char* className) {
+    HWND found = nullptr;
+    forEachTopLevelWindow(processId, className, [&](HWND window) {
+        found = window;
+        return true;
+    });
+    return found;
+}
+
+HWND findDialogWith(DWORD processId, int controlId) {
+    HWND found = nullptr;
+    forEachTopLevelWindow(processId, "#32770", [&](HWND dialog) {
+        if (findControl(dialog, controlId) == nullptr) return false;
+        found = dialog;
+        return true;
+    });
+    return found;
 }
 
 void pressDialogButton(HWND dialog, int buttonId) {
@@ -50,7 +112,8 @@ void pressDialogButton(HWND dialog, int buttonId) {
 
 DialogDriver::DialogDriver(std::function<void(HWND dialog)> drive)
     : thread_([this, drive = std::move(drive)] {
-          const HWND dialog = waitForWindow(findProcessDialog);
+          const HWND dialog = waitForWindow(
+              [] { return findTopLevelWindow(GetCurrentProcessId(), "#32770"); });
           sawDialog_ = dialog != nullptr;
           if (dialog != nullptr) drive(dialog);
       }) {}
