@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # Starts the built program under wine64 in a prefix of its own that is kept
-# between runs (build/wine-run-prefix). This machine cannot execute 32-bit
-# code, so it runs the 64-bit build of the same sources.
+# between runs (build/wine-run-prefix). It runs the 64-bit build of the same
+# sources; the README says how to start the 32-bit product in the WoW64 lane.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
-wine_bin=/usr/lib/wine
+. "$repo/tools/lib/wine-env.sh"
 export WINEPREFIX="$repo/build/wine-run-prefix"
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# LC_ALL=zh_CN.UTF-8 gives Wine the ANSI code page 936, even without the glibc
-# locale installed; it is set per command so bash does not try to load it.
-chinese=(env LC_ALL=zh_CN.UTF-8)
 
 xvfb_pid=""
 cleanup() {
@@ -19,21 +15,16 @@ cleanup() {
 trap cleanup EXIT
 
 if [[ -z "${DISPLAY:-}" ]]; then
-    display=80
-    while [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$display"
+    start_virtual_display || exit 1
     echo "run: no display; started a virtual X display $DISPLAY"
 fi
 
-if [[ ! -d "$WINEPREFIX/drive_c" ]]; then
+if ! wine_prefix_is_current "$WINEPREFIX"; then
     echo "run: preparing the Wine prefix (once)"
-    "$wine_bin/wine64" wineboot --init >/dev/null 2>&1 </dev/null
-    "$wine_bin/wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
-        >/dev/null 2>&1 </dev/null
+    rm -rf "$WINEPREFIX"
+    prepare_wine_prefix "$WINEPREFIX"
 fi
-mkdir -p "$WINEPREFIX/drive_c/windows/system32/oobe"
+make_oobe_folder "$WINEPREFIX"
 
 "${chinese[@]}" "$wine_bin/wine64" "$repo/build/win64/Vellumark.exe" &
 program=$!
