@@ -201,6 +201,31 @@ TEST_F(AppChoosers, APresetChosenAfterACustomLogoIsWhatAnApplyWrites) {
               std::optional<Bytes>(Bytes(dell->logo, dell->logo + dell->logoSize)));
 }
 
+// Names in code page 936, among them characters whose second byte is "\"
+// (乗, 俓) or "|" (倈), so a path split byte by byte would cut them in two.
+TEST_F(AppChoosers, FilesInAChineseFolderAreShownAndApplied) {
+    const std::string folder = files.path("测试目录乗");
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const Bytes logo = solidBitmap(60, 40, 0x2266AA);
+    const Bytes background = filler(3210);
+    const std::string logoPath = folder + "\\徽标俓.bmp";
+    const std::string backgroundPath = folder + "\\背景倈.jpg";
+    ASSERT_TRUE(writeWholeFile(logoPath, logo));
+    ASSERT_TRUE(writeWholeFile(backgroundPath, background));
+
+    ASSERT_TRUE(app.chooseFile(kIdLogoBrowseButton, logoPath));
+    ASSERT_TRUE(waitUntil([&] { return app.text(kIdLogoPathEdit) == logoPath; }));
+    EXPECT_EQ(logoBoxPixel(10, 10, colourRefOf(0x2266AA)), colourRefOf(0x2266AA));
+    ASSERT_TRUE(app.chooseFile(kIdBackgroundBrowseButton, backgroundPath));
+    ASSERT_TRUE(waitUntil([&] { return app.text(kIdBackgroundPathEdit) == backgroundPath; }));
+    app.click(kIdApplyButton);
+    const auto message = app.answerMessageBox();
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, texts::kApplyDone);
+    EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(logo));
+    EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(background));
+}
+
 // A 32-bit open-file dialog, like every 32-bit program, shows SysWOW64's
 // files under the name System32. Whatever the dialog showed is what the
 // program measures, shows and applies; only the system's own OEM files are

@@ -3,9 +3,10 @@
 wine_bin=/usr/lib/wine
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export PATH="$wine_bin:$PATH"
-# LC_ALL=zh_CN.UTF-8 gives Wine the ANSI code page 936, even without the glibc
-# locale installed; it is set per command so bash does not try to load it.
-chinese=(env LC_ALL=zh_CN.UTF-8)
+# LC_ALL=zh_CN.UTF-8 gives Wine the ANSI code page 936; the locale that
+# tools/setup.sh makes in the build also gives it UTF-8 for Unix file names,
+# so Chinese file names work. Set per command so bash does not load it.
+chinese=(env LC_ALL=zh_CN.UTF-8 LOCPATH="$repo/build/locale")
 
 # Raise this when prepare_wine_prefix's recipe changes.
 wine_prefix_recipe=2
