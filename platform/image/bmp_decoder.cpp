@@ -177,38 +177,42 @@ public:
                                 header.masks[2] == 0x000000FF && (!keepAlpha || header.masks[3] == 0xFF000000)));
     }
 
-    void decode(const std::uint8_t* source, std::uint32_t* target) const
+    // The row's pixels at the columns the output samples.
+    void decode(const std::uint8_t* source, std::uint32_t* target, const SampleAxis& columns) const
     {
-        const std::size_t width = static_cast<std::size_t>(header_.width);
+        const int width = columns.outputSize();
+        auto at = [&columns](int x) { return static_cast<std::size_t>(columns.sourceOf(x)); };
         switch (header_.bitCount) {
         case 1:
-            for (std::size_t x = 0; x < width; ++x)
-                target[x] = palette_[(source[x >> 3] >> (7 - (x & 7))) & 1];
+            for (int x = 0; x < width; ++x)
+                target[x] = palette_[(source[at(x) >> 3] >> (7 - (at(x) & 7))) & 1];
             break;
         case 4:
-            for (std::size_t x = 0; x < width; ++x)
-                target[x] = palette_[(source[x >> 1] >> ((x & 1) ? 0 : 4)) & 0x0F];
+            for (int x = 0; x < width; ++x)
+                target[x] = palette_[(source[at(x) >> 1] >> ((at(x) & 1) ? 0 : 4)) & 0x0F];
             break;
         case 8:
-            for (std::size_t x = 0; x < width; ++x)
-                target[x] = palette_[source[x]];
+            for (int x = 0; x < width; ++x)
+                target[x] = palette_[source[at(x)]];
             break;
         case 16:
-            for (std::size_t x = 0; x < width; ++x)
-                target[x] = fromMasks(static_cast<std::uint32_t>(source[2 * x] | (source[2 * x + 1] << 8)));
+            for (int x = 0; x < width; ++x)
+                target[x] = fromMasks(static_cast<std::uint32_t>(source[2 * at(x)] | (source[2 * at(x) + 1] << 8)));
             break;
         case 24:
-            for (std::size_t x = 0; x < width; ++x, source += 3)
-                target[x] = opaquePixel(source[2], source[1], source[0]);
+            for (int x = 0; x < width; ++x) {
+                const std::uint8_t* pixel = source + 3 * at(x);
+                target[x] = opaquePixel(pixel[2], pixel[1], pixel[0]);
+            }
             break;
         case 32:
             if (plain32_) {
                 const std::uint32_t alphaFill = keepAlpha_ ? 0 : 0xFF000000u;
-                for (std::size_t x = 0; x < width; ++x)
-                    target[x] = loadLe32(source + 4 * x) | alphaFill;
+                for (int x = 0; x < width; ++x)
+                    target[x] = loadLe32(source + 4 * at(x)) | alphaFill;
             } else {
-                for (std::size_t x = 0; x < width; ++x)
-                    target[x] = fromMasks(loadLe32(source + 4 * x));
+                for (int x = 0; x < width; ++x)
+                    target[x] = fromMasks(loadLe32(source + 4 * at(x)));
             }
             break;
         }
@@ -232,18 +236,28 @@ private:
 };
 
 // Run-length encoded rows; pixels the stream skips or never reaches stay as filled.
+// Only pixels the output samples are stored; the stream is walked whole.
 std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, const DibHeader& header,
-                              const std::uint32_t* palette, DecodedImage& out)
+                              const std::uint32_t* palette, const SampleGrid& grid, DecodedImage& out)
 {
     const bool fourBit = header.compression == kCompressionRle4;
     const std::uint64_t width = header.width;
     const std::uint64_t height = header.height;
+    const std::size_t outputWidth = static_cast<std::size_t>(grid.columns.outputSize());
     std::uint64_t x = 0;
     std::uint64_t y = 0;
+    int outputRow = grid.rows.outputOf(height - 1);
     auto put = [&](unsigned index) {
-        if (x < width && y < height)
-            out.pixels[static_cast<std::size_t>((height - 1 - y) * width + x)] = palette[index];
+        if (outputRow >= 0 && x < width) {
+            const int outputColumn = grid.columns.outputOf(x);
+            if (outputColumn >= 0)
+                out.pixels[static_cast<std::size_t>(outputRow) * outputWidth + outputColumn] = palette[index];
+        }
         ++x;
+    };
+    auto moveToRow = [&](std::uint64_t row) {
+        y = row;
+        outputRow = y < height ? grid.rows.outputOf(height - 1 - y) : -1;
     };
 
     ByteReader reader(rows, available);
@@ -257,12 +271,12 @@ std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, c
         }
         if (value == 0) {
             x = 0;
-            ++y;
+            moveToRow(y + 1);
         } else if (value == 1) {
             break;
         } else if (value == 2) {
             x += reader.u8();
-            y += reader.u8();
+            moveToRow(y + reader.u8());
         } else {
             const std::size_t byteCount = fourBit ? (value + 1) / 2 : value;
             const std::size_t present = std::min(byteCount, reader.remaining());
@@ -294,8 +308,8 @@ bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMa
     return true;
 }
 
-bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request, DecodedImage& out,
-               std::uint64_t& pixelEnd)
+bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request, const DecodeTarget& target,
+               DecodedImage& out, std::uint64_t& pixelEnd)
 {
     DibHeader header;
     if (!readDibHeader(dib, size, request.heightIncludesMask, header) ||
@@ -321,13 +335,14 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
         }
     }
 
-    if (!allocateImage(out, static_cast<int>(header.width), static_cast<int>(header.height), kOpaqueBlack))
+    const SampleGrid grid(header.width, header.height, target);
+    if (!allocateImage(out, grid, kOpaqueBlack))
         return false;
 
     const std::uint8_t* rows = dib + pixelOffset;
     const std::size_t available = size - static_cast<std::size_t>(pixelOffset);
     if (header.compression == kCompressionRle8 || header.compression == kCompressionRle4) {
-        pixelEnd = pixelOffset + decodeRunLength(rows, available, header, palette, out);
+        pixelEnd = pixelOffset + decodeRunLength(rows, available, header, palette, grid, out);
         return true;
     }
 
@@ -336,9 +351,12 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
     // Rows past the end of a cut-short file stay black, as Windows shows them.
     const std::uint64_t rowsPresent = std::min<std::uint64_t>(header.height, available / stride);
     const RowDecoder rowDecoder(header, palette, request.keepAlpha);
-    for (std::uint64_t row = 0; row < rowsPresent; ++row) {
-        const std::uint64_t targetRow = header.topDown ? row : header.height - 1 - row;
-        rowDecoder.decode(rows + row * stride, out.pixels.data() + targetRow * header.width);
+    for (int outputRow = 0; outputRow < grid.rows.outputSize(); ++outputRow) {
+        const std::uint64_t imageRow = grid.rows.sourceOf(outputRow);
+        const std::uint64_t fileRow = header.topDown ? imageRow : header.height - 1 - imageRow;
+        if (fileRow < rowsPresent)
+            rowDecoder.decode(rows + fileRow * stride, out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width,
+                              grid.columns);
     }
     return true;
 }
@@ -369,13 +387,13 @@ bool locateDib(const std::uint8_t* data, std::size_t size, std::uint64_t& pixelO
 
 }  // namespace
 
-bool decodeBitmap(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     DibRequest request;
     if (!locateDib(data, size, request.pixelOffset))
         return false;
     std::uint64_t pixelEnd = 0;
-    if (decodeDib(data + kFileHeaderSize, size - kFileHeaderSize, request, out, pixelEnd))
+    if (decodeDib(data + kFileHeaderSize, size - kFileHeaderSize, request, target, out, pixelEnd))
         return true;
     out = DecodedImage();
     return false;

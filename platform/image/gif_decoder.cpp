@@ -165,16 +165,107 @@ std::vector<std::uint8_t> gatherSubBlocks(ByteReader& reader)
     return stream;
 }
 
-// Decodes LZW codes into colour indices; returns how many indices were
-// written. Stops at the end code, at the first invalid code or when the
-// frame is full.
-std::size_t decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize, std::uint8_t* indices,
-                      std::size_t indexCount)
+// Where the n-th stored row of a frame goes on the frame.
+unsigned displayRow(unsigned storedRow, unsigned height, bool interlaced)
+{
+    if (!interlaced)
+        return storedRow;
+    static const unsigned kPassStart[] = {0, 4, 2, 1};
+    static const unsigned kPassStep[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass) {
+        const unsigned rowsInPass =
+            height > kPassStart[pass] ? (height - kPassStart[pass] + kPassStep[pass] - 1) / kPassStep[pass] : 0;
+        if (storedRow < rowsInPass)
+            return kPassStart[pass] + storedRow * kPassStep[pass];
+        storedRow -= rowsInPass;
+    }
+    return height;
+}
+
+// Takes the frame's colour indices in stored order, one row at a time, and
+// puts the rows and columns the output samples onto it. Rows that are cut
+// off or not sampled are decoded only to be dropped.
+class FrameRows {
+public:
+    FrameRows(const Frame& frame, const SampleGrid& grid, const std::uint32_t* colours, DecodedImage& out)
+        : frame_(frame), grid_(grid), colours_(colours), out_(out), row_(frame.width)
+    {
+        // Frame columns that lie on the screen; the rest are never looked at.
+        const std::uint64_t screenWidth = grid.columns.sourceSize();
+        visibleColumns_ = frame.left < screenWidth ? std::min<std::uint64_t>(frame.width, screenWidth - frame.left) : 0;
+        // Decoding stops after the last stored row that any output row needs.
+        const std::uint64_t screenRowsNeeded = grid.rows.sourceNeeded();
+        for (unsigned stored = 0; stored < frame.height; ++stored) {
+            if (frame.top + std::uint64_t{displayRow(stored, frame.height, frame.interlaced)} < screenRowsNeeded)
+                storedRowsNeeded_ = stored + 1;
+            else if (!frame.interlaced)
+                break;
+        }
+    }
+
+    bool full() const { return storedRow_ >= storedRowsNeeded_; }
+
+    void put(const std::uint8_t* indices, std::size_t count)
+    {
+        while (count > 0 && !full()) {
+            const std::size_t taken = std::min<std::size_t>(count, frame_.width - column_);
+            std::copy(indices, indices + taken, row_.begin() + column_);
+            column_ += taken;
+            indices += taken;
+            count -= taken;
+            if (column_ == frame_.width)
+                finishRow();
+        }
+    }
+
+    // A row the stream ends inside of shows what it got.
+    void finish()
+    {
+        if (column_ > 0 && !full())
+            finishRow();
+    }
+
+private:
+    void finishRow()
+    {
+        const std::uint64_t screenRow = frame_.top + std::uint64_t{displayRow(storedRow_, frame_.height, frame_.interlaced)};
+        const int outputRow = grid_.rows.outputOf(screenRow);
+        if (outputRow >= 0) {
+            std::uint32_t* target = out_.pixels.data() + static_cast<std::size_t>(outputRow) * out_.width;
+            for (int outputColumn = 0; outputColumn < out_.width; ++outputColumn) {
+                const std::uint64_t screenColumn = grid_.columns.sourceOf(outputColumn);
+                if (screenColumn < frame_.left || screenColumn - frame_.left >= visibleColumns_)
+                    continue;
+                const std::size_t frameColumn = static_cast<std::size_t>(screenColumn - frame_.left);
+                if (frameColumn < column_)
+                    target[outputColumn] = colours_[row_[frameColumn]];
+            }
+        }
+        ++storedRow_;
+        column_ = 0;
+    }
+
+    const Frame& frame_;
+    const SampleGrid& grid_;
+    const std::uint32_t* colours_;
+    DecodedImage& out_;
+    std::vector<std::uint8_t> row_;
+    std::uint64_t visibleColumns_ = 0;
+    unsigned storedRowsNeeded_ = 0;
+    unsigned storedRow_ = 0;
+    std::size_t column_ = 0;
+};
+
+// Decodes LZW codes into colour indices for `rows`. Stops at the end code,
+// at the first invalid code, when the rows are full, or after
+// kMaxImagePixels indices, which bounds the work a long stream can ask for.
+void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize, FrameRows& rows)
 {
     std::uint16_t prefix[kMaxLzwCodes];
     std::uint8_t suffix[kMaxLzwCodes];
     std::uint8_t firstByte[kMaxLzwCodes];
     std::uint16_t length[kMaxLzwCodes];
+    std::uint8_t string[kMaxLzwCodes];
 
     const unsigned clearCode = 1u << minimumCodeSize;
     const unsigned endCode = clearCode + 1;
@@ -188,13 +279,13 @@ std::size_t decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumC
     unsigned codeBits = minimumCodeSize + 1;
     unsigned nextCode = endCode + 1;
     int previousCode = -1;
-    std::size_t written = 0;
+    std::uint64_t written = 0;
 
     std::uint32_t bitBuffer = 0;
     unsigned bitCount = 0;
     std::size_t streamPosition = 0;
 
-    while (written < indexCount) {
+    while (!rows.full() && written < kMaxImagePixels) {
         while (bitCount < codeBits && streamPosition < stream.size()) {
             bitBuffer |= static_cast<std::uint32_t>(stream[streamPosition++]) << bitCount;
             bitCount += 8;
@@ -217,7 +308,9 @@ std::size_t decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumC
         if (previousCode < 0) {
             if (code >= clearCode)
                 break;
-            indices[written++] = static_cast<std::uint8_t>(code);
+            const std::uint8_t index = static_cast<std::uint8_t>(code);
+            rows.put(&index, 1);
+            ++written;
             previousCode = static_cast<int>(code);
             continue;
         }
@@ -239,44 +332,23 @@ std::size_t decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumC
                 ++codeBits;
         }
 
-        // Strings are written back to front along their prefix chain; the
-        // part past the end of the frame is dropped.
+        // Strings are spelled back to front along their prefix chain.
         const std::size_t stringLength = length[code];
-        std::size_t position = written + stringLength;
         unsigned link = code;
-        for (std::size_t i = 0; i < stringLength; ++i) {
-            --position;
-            if (position < indexCount)
-                indices[position] = suffix[link];
+        for (std::size_t i = stringLength; i-- > 0;) {
+            string[i] = suffix[link];
             link = prefix[link];
         }
-        written = std::min(written + stringLength, indexCount);
+        rows.put(string, stringLength);
+        written += stringLength;
         previousCode = static_cast<int>(code);
     }
-    return written;
-}
-
-// Row of the frame that the n-th stored row fills.
-std::vector<unsigned> rowOrder(unsigned height, bool interlaced)
-{
-    std::vector<unsigned> order;
-    order.reserve(height);
-    if (!interlaced) {
-        for (unsigned row = 0; row < height; ++row)
-            order.push_back(row);
-        return order;
-    }
-    static const unsigned kPassStart[] = {0, 4, 2, 1};
-    static const unsigned kPassStep[] = {8, 8, 4, 2};
-    for (int pass = 0; pass < 4; ++pass)
-        for (unsigned row = kPassStart[pass]; row < height; row += kPassStep[pass])
-            order.push_back(row);
-    return order;
+    rows.finish();
 }
 
 }  // namespace
 
-bool decodeGif(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     GifLayout layout;
     if (!readLayout(data, size, true, layout))
@@ -285,7 +357,9 @@ bool decodeGif(const std::uint8_t* data, std::size_t size, DecodedImage& out)
     unsigned canvasWidth = 0;
     unsigned canvasHeight = 0;
     canvasSize(layout, canvasWidth, canvasHeight);
-    if (!withinPixelCap(canvasWidth, canvasHeight) || !withinPixelCap(frame.width, frame.height))
+    // Only the canvas is bounded: the frame is clipped to it, so a frame that
+    // claims more than its screen costs no more than the screen.
+    if (!withinPixelCap(canvasWidth, canvasHeight) || frame.width == 0 || frame.height == 0)
         return false;
 
     ByteReader reader(data, size);
@@ -307,30 +381,13 @@ bool decodeGif(const std::uint8_t* data, std::size_t size, DecodedImage& out)
     if (layout.transparentIndex >= 0)
         colours[layout.transparentIndex] = kTransparent;
 
-    if (!allocateImage(out, static_cast<int>(canvasWidth), static_cast<int>(canvasHeight), kTransparent))
+    const SampleGrid grid(canvasWidth, canvasHeight, target);
+    if (!allocateImage(out, grid, kTransparent))
         return false;
 
     const std::vector<std::uint8_t> stream = gatherSubBlocks(reader);
-    const std::size_t frameWidth = frame.width;
-    std::vector<std::uint8_t> indices(frameWidth * frame.height);
-    const std::size_t decoded = decodeLzw(stream, minimumCodeSize, indices.data(), indices.size());
-
-    const std::vector<unsigned> order = rowOrder(frame.height, frame.interlaced);
-    const std::size_t rowsDecoded = (decoded + frameWidth - 1) / frameWidth;
-    for (std::size_t storedRow = 0; storedRow < rowsDecoded; ++storedRow) {
-        const std::size_t canvasRow = static_cast<std::size_t>(frame.top) + order[storedRow];
-        if (canvasRow >= canvasHeight)
-            continue;
-        const std::size_t rowStart = storedRow * frameWidth;
-        const std::size_t rowEnd = std::min(rowStart + frameWidth, decoded);
-        const std::size_t visible = frame.left < canvasWidth ? std::min<std::size_t>(rowEnd - rowStart,
-                                                                                     canvasWidth - frame.left)
-                                                             : 0;
-        std::uint32_t* target = out.pixels.data() + canvasRow * canvasWidth + frame.left;
-        const std::uint8_t* source = indices.data() + rowStart;
-        for (std::size_t x = 0; x < visible; ++x)
-            target[x] = colours[source[x]];
-    }
+    FrameRows rows(frame, grid, colours, out);
+    decodeLzw(stream, minimumCodeSize, rows);
     return true;
 }
 

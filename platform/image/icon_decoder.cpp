@@ -54,26 +54,36 @@ bool readFirstEntry(const std::uint8_t* data, std::size_t size, IconEntry& entry
     return true;
 }
 
-bool hasAnyAlpha(const DecodedImage& image)
+// Whether any pixel of a 32-bit XOR bitmap has alpha, judged on the whole
+// bitmap as the file holds it, not only on the part that is decoded.
+bool hasAnyAlpha(const IconEntry& entry, std::uint64_t xorEnd, int width, int height)
 {
-    return std::any_of(image.pixels.begin(), image.pixels.end(), [](std::uint32_t pixel) { return (pixel >> 24) != 0; });
+    const std::uint64_t stride = static_cast<std::uint64_t>(width) * 4;
+    const std::uint64_t rowsSize = stride * static_cast<std::uint64_t>(height);
+    const std::uint64_t end = std::min<std::uint64_t>(xorEnd, entry.imageSize);
+    const std::uint64_t start = xorEnd > rowsSize ? xorEnd - rowsSize : 0;
+    for (std::uint64_t alpha = start + 3; alpha < end; alpha += 4)
+        if (entry.image[alpha] != 0)
+            return true;
+    return false;
 }
 
 // Clears the pixels whose AND-mask bit is set and makes the others opaque.
 // Rows of the mask that the file lacks leave their pixels opaque.
-void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, DecodedImage& image)
+void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, std::uint64_t width, std::uint64_t height,
+                  const SampleGrid& grid, DecodedImage& image)
 {
-    const std::uint64_t width = static_cast<std::uint64_t>(image.width);
-    const std::uint64_t height = static_cast<std::uint64_t>(image.height);
     const std::uint64_t stride = ((width + 31) / 32) * 4;
-    for (std::uint64_t row = 0; row < height; ++row) {
+    for (int outputRow = 0; outputRow < image.height; ++outputRow) {
         // Bottom-up, like the XOR bitmap.
-        std::uint32_t* target = image.pixels.data() + (height - 1 - row) * width;
+        const std::uint64_t row = height - 1 - grid.rows.sourceOf(outputRow);
+        std::uint32_t* target = image.pixels.data() + static_cast<std::size_t>(outputRow) * image.width;
         const bool rowPresent = (row + 1) * stride <= maskBytes;
         const std::uint8_t* bits = mask + row * stride;
-        for (std::uint64_t x = 0; x < width; ++x) {
+        for (int outputColumn = 0; outputColumn < image.width; ++outputColumn) {
+            const std::uint64_t x = grid.columns.sourceOf(outputColumn);
             const bool transparent = rowPresent && ((bits[x >> 3] >> (7 - (x & 7))) & 1);
-            target[x] = transparent ? kTransparent : (target[x] | 0xFF000000u);
+            target[outputColumn] = transparent ? kTransparent : (target[outputColumn] | 0xFF000000u);
         }
     }
 }
@@ -102,7 +112,7 @@ DibSummary summarizeDib(const IconEntry& entry)
 
 }  // namespace
 
-bool decodeIcon(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     IconEntry entry;
     if (!readFirstEntry(data, size, entry) || entry.isPng)
@@ -111,23 +121,28 @@ bool decodeIcon(const std::uint8_t* data, std::size_t size, DecodedImage& out)
     const DibSummary summary = summarizeDib(entry);
     if (summary.topDown)
         return false;
+    int width = 0;
+    int height = 0;
+    if (!measureDib(entry.image, entry.imageSize, true, width, height))
+        return false;
 
     DibRequest request;
     request.heightIncludesMask = true;
     request.keepAlpha = true;
     std::uint64_t xorEnd = 0;
-    if (!decodeDib(entry.image, entry.imageSize, request, out, xorEnd)) {
+    if (!decodeDib(entry.image, entry.imageSize, request, target, out, xorEnd)) {
         out = DecodedImage();
         return false;
     }
 
     // An icon with an alpha channel is drawn by it; one whose alpha is all
     // zero (or that has none) is drawn through its mask, as Windows does.
-    const bool useMask = summary.bitCount != 32 || !hasAnyAlpha(out);
+    const bool useMask = summary.bitCount != 32 || !hasAnyAlpha(entry, xorEnd, width, height);
     const std::uint8_t* mask = entry.image + std::min<std::uint64_t>(xorEnd, entry.imageSize);
     const std::uint64_t maskBytes = xorEnd < entry.imageSize ? entry.imageSize - xorEnd : 0;
     if (useMask)
-        applyAndMask(mask, maskBytes, out);
+        applyAndMask(mask, maskBytes, static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height),
+                     SampleGrid(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height), target), out);
     return true;
 }
 

@@ -32,6 +32,11 @@ bool allocateImage(DecodedImage& out, int width, int height, std::uint32_t fill)
     return true;
 }
 
+bool allocateImage(DecodedImage& out, const SampleGrid& grid, std::uint32_t fill)
+{
+    return allocateImage(out, grid.columns.outputSize(), grid.rows.outputSize(), fill);
+}
+
 ImageFormat detectImageFormat(const std::uint8_t* data, std::size_t size)
 {
     if (data == nullptr || size < kMinimumImageBytes)
@@ -53,7 +58,7 @@ ImageFormat detectImageFormat(const std::uint8_t* data, std::size_t size)
     return ImageFormat::None;
 }
 
-bool decodeImage(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodeImage(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     out = DecodedImage();
     bool decoded = false;
@@ -61,12 +66,12 @@ bool decodeImage(const std::uint8_t* data, std::size_t size, DecodedImage& out)
     // that makes the picture undecodable, never an exception for the caller.
     try {
         switch (detectImageFormat(data, size)) {
-        case ImageFormat::Bitmap: decoded = decodeBitmap(data, size, out); break;
-        case ImageFormat::Jpeg: decoded = decodeJpeg(data, size, out); break;
+        case ImageFormat::Bitmap: decoded = decodeBitmap(data, size, target, out); break;
+        case ImageFormat::Jpeg: decoded = decodeJpeg(data, size, target, out); break;
         case ImageFormat::Icon:
-        case ImageFormat::Cursor: decoded = decodeIcon(data, size, out); break;
-        case ImageFormat::Gif: decoded = decodeGif(data, size, out); break;
-        case ImageFormat::Pcx: decoded = decodePcx(data, size, out); break;
+        case ImageFormat::Cursor: decoded = decodeIcon(data, size, target, out); break;
+        case ImageFormat::Gif: decoded = decodeGif(data, size, target, out); break;
+        case ImageFormat::Pcx: decoded = decodePcx(data, size, target, out); break;
         case ImageFormat::None: break;
         }
     } catch (const std::bad_alloc&) {

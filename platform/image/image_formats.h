@@ -3,6 +3,7 @@
 // checks its own signature only as far as it needs; the dispatcher has
 // already chosen the format from the first bytes.
 #include "platform/image/image_decoder.h"
+#include "platform/image/sample_grid.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +23,10 @@ inline bool withinPixelCap(std::uint64_t width, std::uint64_t height)
 
 // Sizes the picture with every pixel set to `fill`; false past the cap.
 bool allocateImage(DecodedImage& out, int width, int height, std::uint32_t fill);
+// Sizes it for the grid's output.
+bool allocateImage(DecodedImage& out, const SampleGrid& grid, std::uint32_t fill);
 
-bool decodeBitmap(const std::uint8_t* data, std::size_t size, DecodedImage& out);
+bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
 bool measureBitmap(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
 // A device-independent bitmap without a file header, as icons hold them.
@@ -39,19 +42,19 @@ struct DibRequest {
 // On success `pixelEnd` is the offset just past the pixel rows (which may lie
 // beyond `size` when the rows were cut short).
 bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request,
-               DecodedImage& out, std::uint64_t& pixelEnd);
+               const DecodeTarget& target, DecodedImage& out, std::uint64_t& pixelEnd);
 bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask,
                 int& width, int& height);
 
-bool decodeGif(const std::uint8_t* data, std::size_t size, DecodedImage& out);
+bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
 bool measureGif(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
 // Icons and cursors share one layout.
-bool decodeIcon(const std::uint8_t* data, std::size_t size, DecodedImage& out);
+bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
 bool measureIcon(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
-bool decodePcx(const std::uint8_t* data, std::size_t size, DecodedImage& out);
+bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
 bool measurePcx(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
-bool decodeJpeg(const std::uint8_t* data, std::size_t size, DecodedImage& out);
+bool decodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
 bool measureJpeg(const std::uint8_t* data, std::size_t size, int& width, int& height);

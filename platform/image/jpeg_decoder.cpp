@@ -4,9 +4,11 @@
 // destructors, which the jump would skip.
 #include "platform/image/image_formats.h"
 
+#include <algorithm>
 #include <climits>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 
 #include <jpeglib.h>
 
@@ -23,6 +25,21 @@ namespace {
 // libjpeg walk the whole image; real encoders write about ten.
 constexpr long kMaxProgressiveScans = 500;
 
+// A progressive or multi-scan file keeps every coefficient of the picture
+// in memory (2 bytes each, 64 a block) until its last scan. Past this much
+// libjpeg would want a temporary file; without one it refuses the picture.
+constexpr long kMaxJpegMemory = 48L * 1024 * 1024;
+
+// The work of the scans, in block visits: each scan visits every block of
+// its components once, plus once for every 16 coefficients it carries, as
+// an arithmetic-coded block costs about that much more per coefficient.
+// Here a visit costs about 10 ns, so the cap is a fifth of a second; an
+// ordinary progressive file of 100 megapixels (or a sequential one of any
+// size the pixel cap allows) stays within it, hundreds of scans refining one
+// coefficient each of a large picture do not.
+constexpr std::uint64_t kCoefficientsPerBlockVisit = 16;
+constexpr std::uint64_t kMaxJpegBlockVisits = 16'000'000;
+
 struct JpegErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -38,17 +55,38 @@ struct JpegErrorManager {
 // to know whether the picture decoded.
 void discardMessage(j_common_ptr) {}
 
-void limitScans(j_common_ptr info)
+struct ScanBudget {
+    jpeg_progress_mgr base;
+    int lastCountedScan = 0;
+    std::uint64_t blockVisits = 0;
+};
+
+// libjpeg calls this before each row of blocks it reads, so a new scan is
+// counted, whole, before any of its data is decoded.
+void chargeScans(j_common_ptr common)
 {
-    j_decompress_ptr decompressor = reinterpret_cast<j_decompress_ptr>(info);
-    if (decompressor->input_scan_number > kMaxProgressiveScans)
-        leaveDecoder(info);
+    j_decompress_ptr info = reinterpret_cast<j_decompress_ptr>(common);
+    ScanBudget* budget = reinterpret_cast<ScanBudget*>(info->progress);
+    if (info->input_scan_number > kMaxProgressiveScans)
+        leaveDecoder(common);
+    if (info->input_scan_number == budget->lastCountedScan)
+        return;
+    budget->lastCountedScan = info->input_scan_number;
+    std::uint64_t blocks = 0;
+    for (int i = 0; i < info->comps_in_scan && i < MAX_COMPS_IN_SCAN; ++i) {
+        const jpeg_component_info* component = info->cur_comp_info[i];
+        blocks += static_cast<std::uint64_t>(component->width_in_blocks) * component->height_in_blocks;
+    }
+    const std::uint64_t coefficients = info->Se >= info->Ss ? static_cast<std::uint64_t>(info->Se - info->Ss + 1) : 1;
+    budget->blockVisits += blocks * (1 + coefficients / kCoefficientsPerBlockVisit);
+    if (budget->blockVisits > kMaxJpegBlockVisits)
+        leaveDecoder(common);
 }
 
 struct JpegSession {
     jpeg_decompress_struct info;
     JpegErrorManager errors;
-    jpeg_progress_mgr progress;
+    ScanBudget budget;
 };
 
 bool readHeader(JpegSession& session, const std::uint8_t* data, std::size_t size)
@@ -57,8 +95,9 @@ bool readHeader(JpegSession& session, const std::uint8_t* data, std::size_t size
         return false;
     jpeg_decompress_struct& info = session.info;
     jpeg_create_decompress(&info);
-    session.progress.progress_monitor = limitScans;
-    info.progress = &session.progress;
+    info.mem->max_memory_to_use = kMaxJpegMemory;
+    session.budget.base.progress_monitor = chargeScans;
+    info.progress = &session.budget.base;
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
 }
@@ -74,7 +113,25 @@ bool measureWithin(JpegSession& session, const std::uint8_t* data, std::size_t s
     return true;
 }
 
-bool decodeWithin(JpegSession& session, const std::uint8_t* data, std::size_t size, DecodedImage& out)
+// Stretched into a smaller box, libjpeg scales by the least eighths that
+// still give at least the box's pixels; the rows are sampled from there.
+void scaleForBox(jpeg_decompress_struct& info, const DecodeTarget& target)
+{
+    if (target.fit != BoxFit::ShrinkToBox)
+        return;
+    const JDIMENSION wantedWidth = std::min<JDIMENSION>(info.image_width, static_cast<JDIMENSION>(target.width));
+    const JDIMENSION wantedHeight = std::min<JDIMENSION>(info.image_height, static_cast<JDIMENSION>(target.height));
+    info.scale_denom = 8;
+    for (unsigned eighths = 1; eighths <= 8; ++eighths) {
+        info.scale_num = eighths;
+        jpeg_calc_output_dimensions(&info);
+        if (info.output_width >= wantedWidth && info.output_height >= wantedHeight)
+            return;
+    }
+}
+
+bool decodeWithin(JpegSession& session, const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                  DecodedImage& out)
 {
     if (setjmp(session.errors.jump))
         return false;
@@ -82,27 +139,38 @@ bool decodeWithin(JpegSession& session, const std::uint8_t* data, std::size_t si
         return false;
     jpeg_decompress_struct& info = session.info;
     // Checked before libjpeg allocates anything for the whole picture.
-    if (!withinPixelCap(info.image_width, info.image_height))
+    if (!withinPixelCap(info.image_width, info.image_height) || target.width <= 0 || target.height <= 0)
         return false;
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK)
         return false;
     // BGRA bytes are 0xAARRGGBB on a little-endian machine, alpha filled with 0xFF.
     info.out_color_space = JCS_EXT_BGRA;
-    if (!allocateImage(out, static_cast<int>(info.image_width), static_cast<int>(info.image_height), kOpaqueBlack))
-        return false;
+    scaleForBox(info, target);
     if (!jpeg_start_decompress(&info))
         return false;
-    if (info.output_width != info.image_width || info.output_height != info.image_height ||
-        info.output_components != 4)
+    if (info.output_components != 4)
         return false;
 
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(out.pixels.data() +
-                                                  static_cast<std::size_t>(info.output_scanline) * info.output_width);
-        if (jpeg_read_scanlines(&info, &row, 1) != 1)
+    const SampleGrid grid(info.output_width, info.output_height, target);
+    if (!allocateImage(out, grid, kOpaqueBlack))
+        return false;
+    // Freed with the decompressor, which a jump out of here also reaches.
+    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                               info.output_width * 4, 1);
+    const JDIMENSION rowsNeeded = static_cast<JDIMENSION>(grid.rows.sourceNeeded());
+    while (info.output_scanline < rowsNeeded) {
+        const JDIMENSION sourceRow = info.output_scanline;
+        if (jpeg_read_scanlines(&info, row, 1) != 1)
             return false;
+        const int outputRow = grid.rows.outputOf(sourceRow);
+        if (outputRow < 0)
+            continue;
+        std::uint32_t* pixels = out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width;
+        for (int outputColumn = 0; outputColumn < out.width; ++outputColumn)
+            std::memcpy(&pixels[outputColumn], row[0] + 4 * grid.columns.sourceOf(outputColumn), 4);
     }
-    jpeg_finish_decompress(&info);
+    // Rows past the last one shown are never read; destroying the
+    // decompressor ends the decode there.
     return true;
 }
 
@@ -116,11 +184,11 @@ void prepareSession(JpegSession& session)
 
 }  // namespace
 
-bool decodeJpeg(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     JpegSession session;
     prepareSession(session);
-    const bool decoded = decodeWithin(session, data, size, out);
+    const bool decoded = decodeWithin(session, data, size, target, out);
     jpeg_destroy_decompress(&session.info);
     if (!decoded)
         out = DecodedImage();

@@ -88,7 +88,7 @@ private:
 
 }  // namespace
 
-bool decodePcx(const std::uint8_t* data, std::size_t size, DecodedImage& out)
+bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
 {
     PcxHeader header;
     if (!readHeader(data, size, header) || !withinPixelCap(header.width, header.height))
@@ -111,22 +111,24 @@ bool decodePcx(const std::uint8_t* data, std::size_t size, DecodedImage& out)
             palette[i] = opaquePixel(i, i, i);
     }
 
-    const int width = static_cast<int>(header.width);
-    const int height = static_cast<int>(header.height);
-    if (!allocateImage(out, width, height, kOpaqueBlack))
+    const SampleGrid grid(header.width, header.height, target);
+    if (!allocateImage(out, grid, kOpaqueBlack))
         return false;
 
-    // Lines past the end of a cut-short file stay black.
+    // Lines past the end of a cut-short file stay black. Runs may cross
+    // lines, so every line up to the last one shown is expanded.
     ScanlineSource source(data, dataEnd, header.runLengthEncoded);
     std::vector<std::uint8_t> line(header.bytesPerLine);
-    for (int row = 0; row < height && source.fill(line); ++row) {
-        std::uint32_t* target = out.pixels.data() + static_cast<std::size_t>(row) * width;
-        if (header.bitsPerPixel == 8) {
-            for (int x = 0; x < width; ++x)
-                target[x] = palette[line[x]];
-        } else {
-            for (int x = 0; x < width; ++x)
-                target[x] = palette[(line[x >> 3] >> (7 - (x & 7))) & 1];
+    const std::uint64_t rowsNeeded = grid.rows.sourceNeeded();
+    for (std::uint64_t row = 0; row < rowsNeeded && source.fill(line); ++row) {
+        const int outputRow = grid.rows.outputOf(row);
+        if (outputRow < 0)
+            continue;
+        std::uint32_t* pixels = out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width;
+        for (int outputColumn = 0; outputColumn < out.width; ++outputColumn) {
+            const std::size_t x = static_cast<std::size_t>(grid.columns.sourceOf(outputColumn));
+            pixels[outputColumn] =
+                header.bitsPerPixel == 8 ? palette[line[x]] : palette[(line[x >> 3] >> (7 - (x & 7))) & 1];
         }
     }
     return true;

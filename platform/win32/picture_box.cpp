@@ -42,7 +42,7 @@ public:
     void setBytes(Bytes bytes) {
         bytes_ = std::move(bytes);
         DecodedImage decoded;
-        if (bytes_.empty() || !decodeImage(bytes_.data(), bytes_.size(), decoded) ||
+        if (bytes_.empty() || !decodeImage(bytes_.data(), bytes_.size(), decodeTarget(), decoded) ||
             !holdsWholeImage(decoded)) {
             decoded = DecodedImage{};
         }
@@ -86,6 +86,18 @@ public:
     }
 
 private:
+    // Only what the box can show is decoded: the part inside it at actual
+    // size, or at most the box's pixels when stretched.
+    DecodeTarget decodeTarget() const {
+        RECT client{};
+        GetClientRect(window_, &client);
+        DecodeTarget target;
+        target.width = client.right - client.left;
+        target.height = client.bottom - client.top;
+        target.fit = settings_.mode == PictureMode::StretchToBox ? BoxFit::ShrinkToBox : BoxFit::CutAtBox;
+        return target;
+    }
+
     // Done once per picture rather than per repaint: a GDI blit ignores alpha,
     // so transparent parts must already hold the box's colour.
     void composeOntoBackground() {

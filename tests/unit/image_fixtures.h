@@ -433,6 +433,7 @@ struct Jpeg {
     int height = 0;
     bool grayscale = false;
     bool progressive = false;
+    bool arithmetic = false;
     int quality = 90;
     // Colour at (x, y).
     std::function<std::uint32_t(int, int)> colourAt;
@@ -455,6 +456,7 @@ inline Bytes makeJpeg(const Jpeg& jpeg)
     jpeg_set_quality(&info, jpeg.quality, TRUE);
     if (jpeg.progressive)
         jpeg_simple_progression(&info);
+    info.arith_code = jpeg.arithmetic ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(static_cast<std::size_t>(jpeg.width) * info.input_components);
     while (info.next_scanline < info.image_height) {
