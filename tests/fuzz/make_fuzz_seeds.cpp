@@ -1,5 +1,6 @@
 // Writes a small seed corpus, one folder a format plus "image" holding them
 // all: make_fuzz_seeds OUTPUT_DIR
+#include "tests/unit/hostile_pictures.h"
 #include "tests/unit/image_fixtures.h"
 
 #include <cstdio>
@@ -151,6 +152,23 @@ int main(int argc, char** argv)
     ok &= writeSeed("jpeg", "baseline.jpg", makeJpeg(sampleJpeg(false, false)));
     ok &= writeSeed("jpeg", "progressive.jpg", makeJpeg(sampleJpeg(false, true)));
     ok &= writeSeed("jpeg", "grey.jpg", makeJpeg(sampleJpeg(true, false)));
+    Jpeg arithmetic = sampleJpeg(false, false);
+    arithmetic.arithmetic = true;
+    ok &= writeSeed("jpeg", "arithmetic.jpg", makeJpeg(arithmetic));
+    arithmetic.progressive = true;
+    ok &= writeSeed("jpeg", "arithmetic_progressive.jpg", makeJpeg(arithmetic));
+
+    // The hostile corpus, so that mutations start next to the costs the
+    // limits are there for; not the ones that take seconds to refuse under
+    // instrumentation, nor the large ones, which would make every short run
+    // long.
+    constexpr std::size_t kLargestHostileSeed = 16 * 1024;
+    for (const hostile_pictures::HostilePicture& picture : hostile_pictures::makeHostilePictures()) {
+        if (picture.atTheWorkBound || picture.bytes.size() > kLargestHostileSeed)
+            continue;
+        const std::string format = picture.name.substr(0, picture.name.find('_'));
+        ok &= writeSeed(format, "hostile_" + picture.name, picture.bytes);
+    }
 
     if (!ok)
         std::fprintf(stderr, "make_fuzz_seeds: cannot write into %s\n", outputDir.c_str());
