@@ -22,5 +22,7 @@ configure win64 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-mingw.cmake
     -DVELLUMARK_WOW64_PROGRAM="$repo/build/win32/Vellumark.exe"
 configure native
 if [[ "${1:-}" != "--no-fuzz" ]]; then
+    # The fuzzers' own libjpeg, built from the same source with their instrumentation.
+    "$repo/tools/build-libjpeg-fuzz.sh"
     CC=clang CXX=clang++ configure fuzz -DVELLUMARK_FUZZ=ON
 fi
