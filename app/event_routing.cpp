@@ -10,31 +10,31 @@
 #include "ui/control_ids.h"
 #include "ui/preview_handlers.h"
 
-std::optional<RoutedEvent> buttonClickEvent(int controlId) {
+std::optional<WindowEvent> buttonClickEvent(int controlId) {
     switch (controlId) {
-    case kIdLogoBrowseButton: return RoutedEvent::LogoBrowseClicked;
-    case kIdBackgroundBrowseButton: return RoutedEvent::BackgroundBrowseClicked;
-    case kIdPreviewButton: return RoutedEvent::PreviewClicked;
-    case kIdAboutButton: return RoutedEvent::AboutClicked;
-    case kIdRestoreButton: return RoutedEvent::RestoreClicked;
-    case kIdApplyButton: return RoutedEvent::ApplyClicked;
-    case kIdExitButton: return RoutedEvent::ExitClicked;
+    case kIdLogoBrowseButton: return WindowEvent::LogoBrowseClicked;
+    case kIdBackgroundBrowseButton: return WindowEvent::BackgroundBrowseClicked;
+    case kIdPreviewButton: return WindowEvent::PreviewClicked;
+    case kIdAboutButton: return WindowEvent::AboutClicked;
+    case kIdRestoreButton: return WindowEvent::RestoreClicked;
+    case kIdApplyButton: return WindowEvent::ApplyClicked;
+    case kIdExitButton: return WindowEvent::ExitClicked;
     default: return std::nullopt;
     }
 }
 
-void EventRouter::dispatch(RoutedEvent event) {
+void EventRouter::dispatch(WindowEvent event) {
     switch (event) {
-    case RoutedEvent::MainWindowCreated: mainWindowCreated(profile_); break;
-    case RoutedEvent::BrandSelected: applySelectedPreset(profile_); break;
-    case RoutedEvent::LogoBrowseClicked: chooseLogo(profile_, system_, user_); break;
-    case RoutedEvent::BackgroundBrowseClicked: chooseBackground(profile_, system_, user_); break;
-    case RoutedEvent::PreviewClicked: showPreview(profile_, user_, windows_); break;
-    case RoutedEvent::AboutClicked: showAbout(windows_); break;
-    case RoutedEvent::RestoreClicked: restoreDefaults(system_, user_); break;
-    case RoutedEvent::ApplyClicked: applyOemSettings(profile_, system_, user_); break;
-    case RoutedEvent::ExitClicked: exitProgram(windows_); break;
-    case RoutedEvent::PreviewTimerElapsed: closePreview(windows_); break;
+    case WindowEvent::MainWindowCreated: mainWindowCreated(profile_); break;
+    case WindowEvent::BrandSelected: applySelectedPreset(profile_); break;
+    case WindowEvent::LogoBrowseClicked: chooseLogo(profile_, system_, user_); break;
+    case WindowEvent::BackgroundBrowseClicked: chooseBackground(profile_, system_, user_); break;
+    case WindowEvent::PreviewClicked: showPreview(profile_, user_, windows_); break;
+    case WindowEvent::AboutClicked: showAbout(windows_); break;
+    case WindowEvent::RestoreClicked: restoreDefaults(system_, user_); break;
+    case WindowEvent::ApplyClicked: applyOemSettings(profile_, system_, user_); break;
+    case WindowEvent::ExitClicked: exitProgram(windows_); break;
+    case WindowEvent::PreviewTimerElapsed: closePreview(windows_); break;
     }
 }
 

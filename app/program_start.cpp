@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/event_routing.h"
-#include "app/fatal_error.h"
-#include "app/window_manager.h"
+#include "app/windowing/fatal_error.h"
+#include "app/windowing/window_manager.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/win32_user_services.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The handlers that belong to the program's shell rather than to a window.
-#include "app/window_operations.h"
+#include "app/windowing/window_operations.h"
 #include "profile/oem_profile.h"
 
 // Modifier keys held at a banner press.

@@ -27,8 +27,8 @@ Text aboutProductLine() {
     return Text("电脑修改Vellumark Tarnhollow ") + kMakerWebAddress + " V 1.0";
 }
 
-AboutWindow* AboutWindow::open(WindowManager& manager, HWND owner) {
-    auto* window = new AboutWindow(manager);
+AboutWindow* AboutWindow::open(WindowHost& host, HWND owner) {
+    auto* window = new AboutWindow(host);
     if (!window->createCentred(VELLUMARK_ABOUT_WINDOW_CLASS, "关于",
                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
                                kWindowWidth, kWindowHeight, owner)) {

@@ -2,15 +2,15 @@
 // AboutWindow: the product line and the notes for the user; no buttons.
 #include <windows.h>
 
-#include "app/program_window.h"
+#include "app/windowing/program_window.h"
 #include "platform/bytes.h"
 
 class AboutWindow final : public ProgramWindow {
 public:
-    static AboutWindow* open(WindowManager& manager, HWND owner);
+    static AboutWindow* open(WindowHost& host, HWND owner);
 
 private:
-    explicit AboutWindow(WindowManager& manager) : ProgramWindow(manager, WindowId::About) {}
+    explicit AboutWindow(WindowHost& host) : ProgramWindow(host, WindowId::About) {}
     bool createControls();
 };
 

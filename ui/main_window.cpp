@@ -4,7 +4,7 @@
 
 #include <iterator>
 
-#include "app/window_manager.h"
+#include "app/event_routing.h"
 #include "platform/win32/picture_box.h"
 #include "profile/brand_presets.h"
 #include "resources/embedded_resources.h"
@@ -73,11 +73,11 @@ Text mainWindowCaption() {
 
 }  // namespace
 
-MainWindow::MainWindow(WindowManager& manager, EventRouter& router)
-    : ProgramWindow(manager, WindowId::Main), router_(router) {}
+MainWindow::MainWindow(WindowHost& host, WindowEvents& events)
+    : ProgramWindow(host, WindowId::Main), events_(events) {}
 
-MainWindow* MainWindow::open(WindowManager& manager, EventRouter& router, HWND owner) {
-    auto* window = new MainWindow(manager, router);
+MainWindow* MainWindow::open(WindowHost& host, WindowEvents& events, HWND owner) {
+    auto* window = new MainWindow(host, events);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     if (!window->createCentred(VELLUMARK_MAIN_WINDOW_CLASS, mainWindowCaption().c_str(), style,
                                WS_EX_APPWINDOW, kWindowWidth, kWindowHeight, owner)) {
@@ -116,7 +116,7 @@ bool MainWindow::createControls() {
     return true;
 }
 
-void MainWindow::onCreated() { router_.dispatch(RoutedEvent::MainWindowCreated); }
+void MainWindow::onCreated() { events_.dispatch(WindowEvent::MainWindowCreated); }
 
 HWND MainWindow::control(int controlId) const {
     const auto found = controls_.find(controlId);
@@ -167,17 +167,17 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         if (notification == BN_CLICKED) {
-            if (const auto event = buttonClickEvent(controlId)) router_.dispatch(*event);
+            if (const auto event = buttonClickEvent(controlId)) events_.dispatch(*event);
             return 0;
         }
         break;
     }
     case kBrandSelectedMessage:
-        router_.dispatch(RoutedEvent::BrandSelected);
+        events_.dispatch(WindowEvent::BrandSelected);
         return 0;
     case kPictureBoxMousePressed:
         if (HIWORD(wParam) == kIdBanner) {
-            router_.bannerPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+            events_.bannerPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
                                   LOWORD(wParam));
         }
         return 0;

@@ -5,14 +5,14 @@
 
 #include <map>
 
-#include "app/event_routing.h"
-#include "app/program_window.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_events.h"
 
 class MainWindow final : public ProgramWindow {
 public:
     // Builds the window hidden with every control and brand 0 chosen,
     // without raising an event.
-    static MainWindow* open(WindowManager& manager, EventRouter& router, HWND owner);
+    static MainWindow* open(WindowHost& host, WindowEvents& events, HWND owner);
     // Fills the fields from the chosen brand before the window is shown.
     void onCreated() override;
 
@@ -20,12 +20,12 @@ public:
     bool translateKey(const MSG& message) override;
 
 private:
-    MainWindow(WindowManager& manager, EventRouter& router);
+    MainWindow(WindowHost& host, WindowEvents& events);
     bool createControls();
     void moveFocusAlongTabOrder(bool backwards);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    EventRouter& router_;
+    WindowEvents& events_;
     std::map<int, HWND> controls_;
     HWND lastFocus_ = nullptr;
 };

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/window_operations.h"
+#include "app/windowing/window_operations.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
 

@@ -13,9 +13,9 @@ constexpr int kIdPreviewPicture = 3002;
 
 }  // namespace
 
-PreviewWindow* PreviewWindow::open(WindowManager& manager, EventRouter& router,
-                                   Bytes picture, HWND owner) {
-    auto* window = new PreviewWindow(manager, router);
+PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes picture,
+                                   HWND owner) {
+    auto* window = new PreviewWindow(host, events);
     // Unowned, so it has its own taskbar button and outlives MainWindow.
     if (!window->createCentred(VELLUMARK_PREVIEW_WINDOW_CLASS, "", WS_POPUP | WS_CLIPCHILDREN,
                                WS_EX_APPWINDOW, kWindowWidth, kWindowHeight, owner)) {
@@ -35,7 +35,7 @@ PreviewWindow* PreviewWindow::open(WindowManager& manager, EventRouter& router,
 
 LRESULT PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_TIMER && wParam == kIdPreviewTimer) {
-        router_.dispatch(RoutedEvent::PreviewTimerElapsed);
+        events_.dispatch(WindowEvent::PreviewTimerElapsed);
         return 0;
     }
     if (message == WM_DESTROY) KillTimer(hwnd(), kIdPreviewTimer);

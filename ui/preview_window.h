@@ -3,8 +3,8 @@
 // background stretched over it and closes itself by its timer.
 #include <windows.h>
 
-#include "app/event_routing.h"
-#include "app/program_window.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_events.h"
 #include "platform/bytes.h"
 
 constexpr UINT kPreviewTimerMilliseconds = 3000;
@@ -12,15 +12,14 @@ constexpr UINT kPreviewTimerMilliseconds = 3000;
 class PreviewWindow final : public ProgramWindow {
 public:
     // `picture` is shown stretched; bytes that do not decode show the face colour.
-    static PreviewWindow* open(WindowManager& manager, EventRouter& router, Bytes picture,
-                               HWND owner);
+    static PreviewWindow* open(WindowHost& host, WindowEvents& events, Bytes picture, HWND owner);
 
 private:
-    PreviewWindow(WindowManager& manager, EventRouter& router)
-        : ProgramWindow(manager, WindowId::Preview), router_(router) {}
+    PreviewWindow(WindowHost& host, WindowEvents& events)
+        : ProgramWindow(host, WindowId::Preview), events_(events) {}
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    EventRouter& router_;
+    WindowEvents& events_;
 };
 
 bool registerPreviewWindowClass(HINSTANCE instance);

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_operations.h"
+#include "app/windowing/window_operations.h"
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"

@@ -40,7 +40,7 @@ class ButtonClick : public ::testing::TestWithParam<ButtonCase> {};
 
 TEST_P(ButtonClick, ReachesItsHandler) {
     Fakes fakes;
-    const std::optional<RoutedEvent> event = buttonClickEvent(GetParam().controlId);
+    const std::optional<WindowEvent> event = buttonClickEvent(GetParam().controlId);
     ASSERT_TRUE(event.has_value());
     fakes.router.dispatch(*event);
     GetParam().expectReached(fakes);
@@ -86,7 +86,7 @@ TEST(ButtonClick, ControlsThatAreNotButtonsRaiseNoClick) {
     }
 }
 
-class PresetEvent : public ::testing::TestWithParam<RoutedEvent> {};
+class PresetEvent : public ::testing::TestWithParam<WindowEvent> {};
 
 // The created event fills the window before it is first shown; a brand
 // chosen in the list fills it again.
@@ -100,11 +100,11 @@ TEST_P(PresetEvent, AppliesTheChosenBrand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, PresetEvent,
-                         ::testing::Values(RoutedEvent::MainWindowCreated, RoutedEvent::BrandSelected));
+                         ::testing::Values(WindowEvent::MainWindowCreated, WindowEvent::BrandSelected));
 
 TEST(PreviewTimer, ClosesThePreview) {
     Fakes fakes;
-    fakes.router.dispatch(RoutedEvent::PreviewTimerElapsed);
+    fakes.router.dispatch(WindowEvent::PreviewTimerElapsed);
     EXPECT_EQ(fakes.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, false}}));
 }
 

@@ -8,6 +8,7 @@
 #include "app_driver.h"
 #include "tests/unit/image_fixtures.h"
 #include "profile/brand_presets.h"
+#include "app/windowing/window_manager.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
 

@@ -7,7 +7,8 @@
 
 #include <functional>
 
-#include "app/window_manager.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_manager.h"
 
 namespace {
 

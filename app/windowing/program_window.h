@@ -1,26 +1,21 @@
 #pragma once
 // What the three windows share: attachment to their HWND, the close paths
-// that go through the window manager, and the keys they handle first.
+// that go through the window's host, and the keys they handle first.
 #include <windows.h>
 
-#include "app/window_operations.h"
+#include "app/windowing/window_host.h"
 
-class WindowManager;
-
-class ProgramWindow {
+class ProgramWindow : public HostedWindow {
 public:
-    ProgramWindow(WindowManager& manager, WindowId id) : manager_(manager), id_(id) {}
-    virtual ~ProgramWindow() = default;
+    ProgramWindow(WindowHost& host, WindowId id) : host_(host), id_(id) {}
     ProgramWindow(const ProgramWindow&) = delete;
     ProgramWindow& operator=(const ProgramWindow&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
+    HWND hwnd() const override { return hwnd_; }
     WindowId id() const { return id_; }
 
-    // Keys handled before the focused control sees them; true when handled.
-    virtual bool translateKey(const MSG& message);
-    // The window's created event: it exists with all its controls, not yet shown.
-    virtual void onCreated() {}
+    bool translateKey(const MSG& message) override;
+    void onCreated() override {}
 
     static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -31,9 +26,8 @@ protected:
     bool createCentred(const char* className, const char* caption, DWORD style, DWORD exStyle,
                        int width, int height, HWND owner);
 
-    WindowManager& manager_;
-
 private:
+    WindowHost& host_;
     WindowId id_;
     HWND hwnd_ = nullptr;
     bool created_ = false;

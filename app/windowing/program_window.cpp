@@ -1,10 +1,8 @@
-#include "app/program_window.h"
-
-#include "app/window_manager.h"
+#include "app/windowing/program_window.h"
 
 #include <new>
 
-#include "app/fatal_error.h"
+#include "app/windowing/fatal_error.h"
 
 LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
@@ -28,7 +26,7 @@ LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM 
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        window->manager_.windowDestroyed(window->id_);
+        window->host_.windowDestroyed(window->id_);
         // A window whose creation failed is freed by its creator instead.
         if (window->created_) delete window;
     }
@@ -41,10 +39,10 @@ LRESULT ProgramWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // No handler may refuse a close: the window goes at once. A disabled
         // window takes no input, so a close sent to it from outside waits
         // until the modal window, message or dialog over it has gone.
-        if (IsWindowEnabled(hwnd_)) manager_.completeDestroy(id_);
+        if (IsWindowEnabled(hwnd_)) host_.completeDestroy(id_);
         return 0;
-    case WindowManager::kDeferredDestroyMessage:
-        manager_.deferredDestroyArrived(id_);
+    case kDeferredDestroyMessage:
+        host_.deferredDestroyArrived(id_);
         return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);

@@ -1,4 +1,4 @@
-#include "app/fatal_error.h"
+#include "app/windowing/fatal_error.h"
 
 #include <windows.h>
 

@@ -8,16 +8,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/program_window.h"
-#include "app/window_operations.h"
+#include "app/windowing/window_host.h"
+#include "app/windowing/window_operations.h"
 
-class WindowManager : public WindowOperations {
+// The hidden window that owns modal windows, by class name so tests can find it.
+#define VELLUMARK_APPLICATION_WINDOW_CLASS "VellumarkApplicationWindow"
+
+class WindowManager final : public WindowOperations, public WindowHost {
 public:
-    // Posted by destroyWindow; the window goes when the loop delivers it.
-    static constexpr UINT kDeferredDestroyMessage = WM_APP + 1;
-
     // Builds a window hidden, with its controls; null when creation failed.
-    using WindowFactory = std::function<ProgramWindow*(HWND owner)>;
+    using WindowFactory = std::function<HostedWindow*(HWND owner)>;
 
     explicit WindowManager(HINSTANCE instance) : instance_(instance) {}
 
@@ -28,23 +28,22 @@ public:
     bool loadWindow(WindowId window, bool modal) override;
     void destroyWindow(WindowId window) override;
 
-    ProgramWindow* window(WindowId window) const { return slot(window).window; }
+    HostedWindow* window(WindowId window) const { return slot(window).window; }
     HWND windowHandle(WindowId window) const {
         return slot(window).window ? slot(window).window->hwnd() : nullptr;
     }
     bool anyWindowOpen() const;
 
-    // Called by the windows themselves.
-    void completeDestroy(WindowId window);
-    void deferredDestroyArrived(WindowId window);
-    void windowDestroyed(WindowId window);
+    void completeDestroy(WindowId window) override;
+    void deferredDestroyArrived(WindowId window) override;
+    void windowDestroyed(WindowId window) override;
 
     // The main loop; returns the quit message's exit code.
     int runMessageLoop();
 
 private:
     struct Slot {
-        ProgramWindow* window = nullptr;
+        HostedWindow* window = nullptr;
         bool destroyPending = false;
         // For a modal window: the windows it disabled, with their former state.
         std::vector<std::pair<HWND, bool>> disabledWindows;

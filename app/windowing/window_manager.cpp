@@ -1,6 +1,4 @@
-#include "app/window_manager.h"
-
-#include "ui/control_ids.h"
+#include "app/windowing/window_manager.h"
 
 bool WindowManager::createApplicationWindow() {
     WNDCLASSA windowClass = {};
@@ -45,7 +43,7 @@ bool WindowManager::loadWindow(WindowId window, bool modal) {
     if (target.window) completeDestroy(window);
 
     const HWND activeBefore = GetActiveWindow();
-    ProgramWindow* created = target.factory ? target.factory(modal ? applicationWindow_ : nullptr) : nullptr;
+    HostedWindow* created = target.factory ? target.factory(modal ? applicationWindow_ : nullptr) : nullptr;
     if (!created) return false;
     target.window = created;
     created->onCreated();
