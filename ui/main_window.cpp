@@ -4,12 +4,12 @@
 
 #include <iterator>
 
-#include "app/event_routing.h"
 #include "platform/win32/picture_box.h"
 #include "profile/brand_presets.h"
 #include "resources/embedded_resources.h"
 #include "ui/group_box.h"
 #include "ui/label.h"
+#include "ui/main_window_buttons.h"
 #include "ui/main_window_layout.h"
 
 namespace {

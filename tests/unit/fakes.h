@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/windowing/window_operations.h"
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
+#include "windowing/window_operations.h"
 
 namespace fakes {
 

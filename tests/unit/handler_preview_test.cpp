@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "routing/preview_handlers.h"
 #include "tests/unit/expected_texts.h"
 #include "tests/unit/fakes.h"
-#include "ui/preview_handlers.h"
 
 namespace {
 

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/event_routing.h"
 #include "profile/brand_presets.h"
+#include "routing/event_routing.h"
 #include "tests/unit/expected_texts.h"
 #include "tests/unit/fakes.h"
 #include "ui/control_ids.h"
+#include "ui/main_window_buttons.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "app_driver.h"
-#include "tests/unit/image_fixtures.h"
 #include "profile/brand_presets.h"
-#include "app/windowing/window_manager.h"
+#include "tests/unit/image_fixtures.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
+#include "windowing/window_manager.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/windowing/fatal_error.h"
+#include "windowing/fatal_error.h"
 
 #include <windows.h>
 

@@ -1,15 +1,10 @@
 #pragma once
-// Which handler each window and control event reaches.
-#include <optional>
-
-#include "app/windowing/window_events.h"
-#include "app/windowing/window_operations.h"
+// Which handler each event the windows report reaches.
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-
-// The click events of MainWindow's buttons, by control ID.
-std::optional<WindowEvent> buttonClickEvent(int controlId);
+#include "windowing/window_events.h"
+#include "windowing/window_operations.h"
 
 class EventRouter final : public WindowEvents {
 public:

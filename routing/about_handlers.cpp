@@ -1,3 +1,3 @@
-#include "ui/about_handlers.h"
+#include "routing/about_handlers.h"
 
 void showAbout(WindowOperations& windows) { windows.loadWindow(WindowId::About, true); }

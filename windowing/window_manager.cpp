@@ -1,4 +1,4 @@
-#include "app/windowing/window_manager.h"
+#include "windowing/window_manager.h"
 
 bool WindowManager::createApplicationWindow() {
     WNDCLASSA windowClass = {};

@@ -1,4 +1,4 @@
-#include "app/shell_handlers.h"
+#include "routing/main_handlers.h"
 
 #include "profile/preset_handlers.h"
 

@@ -1,8 +1,8 @@
-#include "app/windowing/program_window.h"
+#include "windowing/program_window.h"
 
 #include <new>
 
-#include "app/windowing/fatal_error.h"
+#include "windowing/fatal_error.h"
 
 LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {

@@ -1,27 +1,13 @@
-#include "app/event_routing.h"
+#include "routing/event_routing.h"
 
-#include "app/shell_handlers.h"
 #include "profile/choose_background.h"
 #include "profile/choose_logo.h"
 #include "profile/preset_handlers.h"
+#include "routing/about_handlers.h"
+#include "routing/main_handlers.h"
+#include "routing/preview_handlers.h"
 #include "system/apply_oem_settings.h"
 #include "system/restore_defaults.h"
-#include "ui/about_handlers.h"
-#include "ui/control_ids.h"
-#include "ui/preview_handlers.h"
-
-std::optional<WindowEvent> buttonClickEvent(int controlId) {
-    switch (controlId) {
-    case kIdLogoBrowseButton: return WindowEvent::LogoBrowseClicked;
-    case kIdBackgroundBrowseButton: return WindowEvent::BackgroundBrowseClicked;
-    case kIdPreviewButton: return WindowEvent::PreviewClicked;
-    case kIdAboutButton: return WindowEvent::AboutClicked;
-    case kIdRestoreButton: return WindowEvent::RestoreClicked;
-    case kIdApplyButton: return WindowEvent::ApplyClicked;
-    case kIdExitButton: return WindowEvent::ExitClicked;
-    default: return std::nullopt;
-    }
-}
 
 void EventRouter::dispatch(WindowEvent event) {
     switch (event) {

@@ -1,0 +1,10 @@
+#pragma once
+// The handlers of MainWindow's own events: its creation, the exit button
+// and a press on the banner.
+#include "profile/oem_profile.h"
+#include "windowing/window_operations.h"
+
+void mainWindowCreated(OemProfile& profile);
+void exitProgram(WindowOperations& windows);
+// The banner takes presses but does nothing with them.
+void bannerMousePressed(int x, int y, int keys);
