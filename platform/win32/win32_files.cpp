@@ -1,14 +1,17 @@
-#include "platform/win32/win32_files.h"
-
+// Folders and whole files. Under WOW64, what is created or written inside the
+// Windows folder is reached without file-system redirection, so it lands in
+// the real System32. What is read is a file the user named, and it is read
+// as the 32-bit open-file dialog showed it: with redirection on, as every
+// 32-bit program sees the folder.
 #include <windows.h>
 
 #include <algorithm>
 #include <exception>
 #include <limits>
 
+#include "platform/win32/win32_system_services.h"
 #include "platform/win32/wow64_redirection.h"
 
-namespace win32 {
 namespace {
 
 // ReadFile and WriteFile take a DWORD count; larger transfers go in pieces.
@@ -80,22 +83,6 @@ bool writeTemporaryFile(const Text& temporaryPath, const Bytes& bytes, bool& nam
     return false;
 }
 
-}  // namespace
-
-bool createDirectory(const Text& path) {
-    FileSystemRedirectionGuard redirection(path);
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
-}
-
-bool directoryExists(const Text& path) {
-    if (path.empty()) return false;
-    FileSystemRedirectionGuard redirection(path);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-namespace {
-
 // Reading shares with other readers only, so the file cannot change under us;
 // measuring opens the same way, so what cannot be read has no length either.
 HANDLE openForReading(const Text& path) {
@@ -111,7 +98,19 @@ std::optional<std::uint64_t> sizeOf(const FileHandle& file) {
 
 }  // namespace
 
-std::optional<Bytes> readFile(const Text& path) {
+bool Win32SystemServices::createDirectory(const Text& path) {
+    FileSystemRedirectionGuard redirection(path);
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool Win32SystemServices::directoryExists(const Text& path) {
+    if (path.empty()) return false;
+    FileSystemRedirectionGuard redirection(path);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<Bytes> Win32SystemServices::readFile(const Text& path) {
     if (path.empty()) return std::nullopt;
     FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
@@ -136,14 +135,14 @@ std::optional<Bytes> readFile(const Text& path) {
     return bytes;
 }
 
-std::optional<std::uint64_t> fileLength(const Text& path) {
+std::optional<std::uint64_t> Win32SystemServices::fileLength(const Text& path) {
     if (path.empty()) return std::nullopt;
     FileHandle file(openForReading(path));
     if (!file.valid()) return std::nullopt;
     return sizeOf(file);
 }
 
-bool writeFileBytes(const Text& path, const Bytes& bytes) {
+bool Win32SystemServices::writeFileBytes(const Text& path, const Bytes& bytes) {
     if (path.empty()) return false;
     FileSystemRedirectionGuard redirection(path);
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
@@ -163,4 +162,4 @@ bool writeFileBytes(const Text& path, const Bytes& bytes) {
     return false;
 }
 
-}  // namespace win32
+Text Win32SystemServices::windowsDirectory() { return systemWindowsDirectory(); }

@@ -1,14 +1,18 @@
-#include "platform/win32/win32_image_measure.h"
-
+// The pixel size of a picture file.
 #include <windows.h>
 
 #include "platform/image/image_decoder.h"
-#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_system_services.h"
+#include "platform/win32/win32_user_services.h"
 
-namespace win32 {
 namespace {
 
-bool measureBySystem(const Text& path, int& width, int& height) {
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
+
+bool measureBySystem(const Text& path, ImageSize& size) {
     const HANDLE image = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_MONOCHROME);
     if (image == nullptr) return false;
@@ -16,22 +20,25 @@ bool measureBySystem(const Text& path, int& width, int& height) {
     const bool measured = GetObjectA(image, sizeof bitmap, &bitmap) == sizeof bitmap;
     DeleteObject(image);
     if (!measured) return false;
-    width = bitmap.bmWidth;
-    height = bitmap.bmHeight;
+    size = {bitmap.bmWidth, bitmap.bmHeight};
     return true;
+}
+
+// 0 x 0 when neither the decoders nor the system can measure the file.
+ImageSize measureImageFile(const Text& path) {
+    ImageSize size;
+    if (path.empty()) return size;
+    const Bytes bytes = Win32SystemServices().readFileBytes(path);
+    if (!bytes.empty() && measureImage(bytes.data(), bytes.size(), size.width, size.height)) {
+        return size;
+    }
+    size = {};
+    if (!measureBySystem(path, size)) size = {};
+    return size;
 }
 
 }  // namespace
 
-bool measureImageFile(const Text& path, int& width, int& height) {
-    width = 0;
-    height = 0;
-    if (path.empty()) return false;
-    const Bytes bytes = readFile(path).value_or(Bytes{});
-    if (!bytes.empty() && measureImage(bytes.data(), bytes.size(), width, height)) return true;
-    width = 0;
-    height = 0;
-    return measureBySystem(path, width, height);
-}
+int Win32UserServices::imageWidth(const Text& path) { return measureImageFile(path).width; }
 
-}  // namespace win32
+int Win32UserServices::imageHeight(const Text& path) { return measureImageFile(path).height; }
