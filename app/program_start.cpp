@@ -70,7 +70,7 @@ int programStart() {
             windows, router, system.readFileBytes(profile.text(ProfileField::BackgroundPath)), owner);
     });
 
-    if (!windows.loadWindow(WindowId::Main, false)) {
+    if (!windows.loadWindow(WindowId::Main, WindowMode::Modeless)) {
         stopOnFatalError("无法创建主窗口，程序将退出。");
     }
     const int exitStatus = windows.runMessageLoop();

@@ -4,7 +4,7 @@
 // '\' or '|', so a scan for separators must never look at trail bytes.
 #include <cstddef>
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 constexpr bool isCp936LeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The open-file dialog's filter: label and pattern pairs joined by "|", as
 // the dialog control takes it.
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 // The NUL-separated, double-NUL-terminated list GetOpenFileNameA takes:
 // trailing blanks cut, "||" appended unless present, each "|" made a NUL.

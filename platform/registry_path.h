@@ -1,6 +1,6 @@
 #pragma once
 // A registry full path is the key path, a backslash and the value name.
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 struct RegistryPath {
     Text keyPath;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/bytes.h"
+#include "platform/text.h"
 
 class SystemServices {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 // Messages, the open-file dialog control and image measuring.
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 enum MessageStyle : int {
     kMessageWarning = 48,

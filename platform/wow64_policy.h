@@ -4,7 +4,7 @@
 // Windows folder (System32 would otherwise become SysWOW64).
 #include <cstdint>
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 // KEY_WOW64_64KEY, named here so the decision is testable without windows.h.
 constexpr std::uint32_t kRegistryView64Key = 0x0100;

@@ -3,15 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/bytes.h"
-
 struct BrandPreset {
     const char* listItem;      // the brand list's text
     const char* manufacturer;  // 编辑框1
     const char* model;         // 编辑框2
-    const char* hotline;       // 编辑框3
+    const char* supportPhone;  // 编辑框3
     const char* supportHours;  // 编辑框4
-    const char* webAddress;    // 编辑框5
+    const char* supportUrl;    // 编辑框5
     const std::uint8_t* logo;  // a complete bitmap file, for 图片框2
     std::size_t logoSize;
 };

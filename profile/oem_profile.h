@@ -2,11 +2,12 @@
 // The OEM values held by the controls of MainWindow. Reading gives the
 // control's content at that moment; writing shows at once.
 #include "platform/bytes.h"
+#include "platform/text.h"
 
 enum class ProfileField {
     Manufacturer,    // 编辑框1
     Model,           // 编辑框2
-    Hotline,         // 编辑框3
+    SupportPhone,    // 编辑框3
     SupportHours,    // 编辑框4
     SupportUrl,      // 编辑框5
     LogoPath,        // 编辑框6

@@ -7,8 +7,8 @@ void applySelectedPreset(OemProfile& profile) {
     if (!preset) return;
     profile.setText(ProfileField::Manufacturer, preset->manufacturer);
     profile.setText(ProfileField::Model, preset->model);
-    profile.setText(ProfileField::Hotline, preset->hotline);
+    profile.setText(ProfileField::SupportPhone, preset->supportPhone);
     profile.setText(ProfileField::SupportHours, preset->supportHours);
-    profile.setText(ProfileField::SupportUrl, preset->webAddress);
+    profile.setText(ProfileField::SupportUrl, preset->supportUrl);
     profile.setLogoBytes(Bytes(preset->logo, preset->logo + preset->logoSize));
 }

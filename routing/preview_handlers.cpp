@@ -6,7 +6,7 @@ void showPreview(const OemProfile& profile, UserServices& user, WindowOperations
         user.showMessage("你还没有选择背景图片！", kMessageInformation, "提示");
         return;
     }
-    windows.loadWindow(WindowId::Preview, false);
+    windows.loadWindow(WindowId::Preview, WindowMode::Modeless);
 }
 
 void closePreview(WindowOperations& windows) { windows.destroyWindow(WindowId::Preview); }

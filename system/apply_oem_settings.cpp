@@ -45,7 +45,7 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
                                           profile.text(ProfileField::SupportHours)),
                  "注册表值 时间（SupportHours）");
     report.check(system.writeRegistryText(kSupportPhoneValue,
-                                          profile.text(ProfileField::Hotline)),
+                                          profile.text(ProfileField::SupportPhone)),
                  "注册表值 技术热线（SupportPhone）");
     report.check(system.writeRegistryText(kSupportUrlValue,
                                           profile.text(ProfileField::SupportUrl)),

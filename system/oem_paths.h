@@ -1,7 +1,7 @@
 #pragma once
 // Where an apply writes: the oobe\info folder of the system's own Windows
 // folder, and the registry values the System page and the logon screen read.
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 struct OemPaths {
     Text infoFolder;       // ...\System32\oobe\info

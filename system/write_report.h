@@ -2,7 +2,7 @@
 // Collects the writes that failed, so a failure is never reported as success.
 #include <vector>
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 #include "platform/user_services.h"
 
 class WriteReport {

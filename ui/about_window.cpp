@@ -1,6 +1,6 @@
 #include "ui/about_window.h"
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 #include "profile/brand_presets.h"
 #include "ui/control_ids.h"
 #include "ui/group_box.h"
@@ -29,9 +29,13 @@ Text aboutProductLine() {
 
 AboutWindow* AboutWindow::open(WindowHost& host, HWND owner) {
     auto* window = new AboutWindow(host);
-    if (!window->createCentred(VELLUMARK_ABOUT_WINDOW_CLASS, "关于",
-                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0,
-                               kWindowWidth, kWindowHeight, owner)) {
+    WindowFrame frame;
+    frame.className = VELLUMARK_ABOUT_WINDOW_CLASS;
+    frame.caption = "关于";
+    frame.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    frame.width = kWindowWidth;
+    frame.height = kWindowHeight;
+    if (!window->createCentred(frame, owner)) {
         delete window;
         return nullptr;
     }

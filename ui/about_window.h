@@ -2,7 +2,7 @@
 // AboutWindow: the product line and the notes for the user; no buttons.
 #include <windows.h>
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 #include "windowing/program_window.h"
 
 class AboutWindow final : public ProgramWindow {

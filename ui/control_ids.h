@@ -16,7 +16,7 @@ enum MainWindowControlId : int {
     kIdOemGroup = 1003,       // 分组框2
     kIdManufacturerLabel = 1011,   // 标签1
     kIdModelLabel = 1012,          // 标签2
-    kIdHotlineLabel = 1013,        // 标签3
+    kIdSupportPhoneLabel = 1013,   // 标签3
     kIdSupportHoursLabel = 1014,   // 标签4
     kIdSupportUrlLabel = 1015,     // 标签5
     kIdBrandLabel = 1016,          // 标签6
@@ -24,7 +24,7 @@ enum MainWindowControlId : int {
     kIdBackgroundLabel = 1018,     // 标签8
     kIdManufacturerEdit = 1021,    // 编辑框1
     kIdModelEdit = 1022,           // 编辑框2
-    kIdHotlineEdit = 1023,         // 编辑框3
+    kIdSupportPhoneEdit = 1023,    // 编辑框3
     kIdSupportHoursEdit = 1024,    // 编辑框4
     kIdSupportUrlEdit = 1025,      // 编辑框5
     kIdLogoPathEdit = 1026,        // 编辑框6
@@ -48,6 +48,7 @@ enum AboutWindowControlId : int {
 };
 
 // PreviewWindow
-enum PreviewWindowTimerId : int {
-    kIdPreviewTimer = 3001,  // 时钟1
+enum PreviewWindowControlId : int {
+    kIdPreviewTimer = 3001,    // 时钟1
+    kIdPreviewPicture = 3002,  // the picture box that fills the window
 };

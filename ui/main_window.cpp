@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "platform/text.h"
 #include "platform/win32/picture_box.h"
 #include "profile/brand_presets.h"
 #include "resources/embedded_resources.h"
@@ -78,9 +79,15 @@ MainWindow::MainWindow(WindowHost& host, WindowEvents& events)
 
 MainWindow* MainWindow::open(WindowHost& host, WindowEvents& events, HWND owner) {
     auto* window = new MainWindow(host, events);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-    if (!window->createCentred(VELLUMARK_MAIN_WINDOW_CLASS, mainWindowCaption().c_str(), style,
-                               WS_EX_APPWINDOW, kWindowWidth, kWindowHeight, owner)) {
+    const Text caption = mainWindowCaption();
+    WindowFrame frame;
+    frame.className = VELLUMARK_MAIN_WINDOW_CLASS;
+    frame.caption = caption.c_str();
+    frame.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    frame.exStyle = WS_EX_APPWINDOW;
+    frame.width = kWindowWidth;
+    frame.height = kWindowHeight;
+    if (!window->createCentred(frame, owner)) {
         delete window;
         return nullptr;
     }

@@ -32,8 +32,8 @@ inline constexpr ControlLayout kMainWindowLayout[] = {
     {kIdSupportHoursEdit, ControlKind::Edit, kIdOemGroup, 75, 101, 260, 22, ""},
     {kIdSupportUrlLabel, ControlKind::Label, kIdOemGroup, 15, 130, 60, 22, "网站支持："},
     {kIdSupportHoursLabel, ControlKind::Label, kIdOemGroup, 15, 101, 60, 22, "时间："},
-    {kIdHotlineEdit, ControlKind::Edit, kIdOemGroup, 75, 74, 260, 22, ""},
-    {kIdHotlineLabel, ControlKind::Label, kIdOemGroup, 15, 74, 60, 22, "技术热线："},
+    {kIdSupportPhoneEdit, ControlKind::Edit, kIdOemGroup, 75, 74, 260, 22, ""},
+    {kIdSupportPhoneLabel, ControlKind::Label, kIdOemGroup, 15, 74, 60, 22, "技术热线："},
     {kIdModelEdit, ControlKind::Edit, kIdOemGroup, 75, 47, 260, 22, ""},
     {kIdModelLabel, ControlKind::Label, kIdOemGroup, 15, 47, 60, 22, "型号："},
     {kIdManufacturerEdit, ControlKind::Edit, kIdOemGroup, 75, 20, 260, 22, ""},
@@ -45,7 +45,7 @@ inline constexpr ControlLayout kMainWindowLayout[] = {
 
 // The controls that take focus by Tab, in the reverse of the list order.
 inline constexpr int kMainWindowTabOrder[] = {
-    kIdManufacturerEdit, kIdModelEdit, kIdHotlineEdit, kIdSupportHoursEdit, kIdSupportUrlEdit,
+    kIdManufacturerEdit, kIdModelEdit, kIdSupportPhoneEdit, kIdSupportHoursEdit, kIdSupportUrlEdit,
     kIdExitButton, kIdApplyButton, kIdRestoreButton, kIdAboutButton, kIdBackgroundPathEdit,
     kIdBackgroundBrowseButton, kIdPreviewButton, kIdLogoBrowseButton, kIdLogoPathEdit, kIdBrandList,
 };

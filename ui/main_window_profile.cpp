@@ -12,7 +12,7 @@ int controlIdOf(ProfileField field) {
     switch (field) {
     case ProfileField::Manufacturer: return kIdManufacturerEdit;
     case ProfileField::Model: return kIdModelEdit;
-    case ProfileField::Hotline: return kIdHotlineEdit;
+    case ProfileField::SupportPhone: return kIdSupportPhoneEdit;
     case ProfileField::SupportHours: return kIdSupportHoursEdit;
     case ProfileField::SupportUrl: return kIdSupportUrlEdit;
     case ProfileField::LogoPath: return kIdLogoPathEdit;

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kWindowWidth = 500;
 constexpr int kWindowHeight = 374;
-constexpr int kIdPreviewPicture = 3002;
 
 }  // namespace
 
@@ -17,8 +16,13 @@ PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes
                                    HWND owner) {
     auto* window = new PreviewWindow(host, events);
     // Unowned, so it has its own taskbar button and outlives MainWindow.
-    if (!window->createCentred(VELLUMARK_PREVIEW_WINDOW_CLASS, "", WS_POPUP | WS_CLIPCHILDREN,
-                               WS_EX_APPWINDOW, kWindowWidth, kWindowHeight, owner)) {
+    WindowFrame frame;
+    frame.className = VELLUMARK_PREVIEW_WINDOW_CLASS;
+    frame.style = WS_POPUP | WS_CLIPCHILDREN;
+    frame.exStyle = WS_EX_APPWINDOW;
+    frame.width = kWindowWidth;
+    frame.height = kWindowHeight;
+    if (!window->createCentred(frame, owner)) {
         delete window;
         return nullptr;
     }

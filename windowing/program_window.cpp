@@ -56,13 +56,13 @@ bool ProgramWindow::translateKey(const MSG& message) {
     return false;
 }
 
-bool ProgramWindow::createCentred(const char* className, const char* caption, DWORD style,
-                                  DWORD exStyle, int width, int height, HWND owner) {
+bool ProgramWindow::createCentred(const WindowFrame& frame, HWND owner) {
     // Integer division on the full primary screen, not the work area.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    created_ = CreateWindowExA(exStyle, className, caption, style, x, y, width, height, owner,
-                               nullptr, GetModuleHandleA(nullptr), this) != nullptr;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - frame.width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - frame.height) / 2;
+    created_ = CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, x, y,
+                               frame.width, frame.height, owner, nullptr,
+                               GetModuleHandleA(nullptr), this) != nullptr;
     return created_;
 }
 

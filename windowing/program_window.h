@@ -5,6 +5,16 @@
 
 #include "windowing/window_host.h"
 
+// A top-level window's class, caption, styles and size.
+struct WindowFrame {
+    const char* className = "";
+    const char* caption = "";
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int width = 0;
+    int height = 0;
+};
+
 class ProgramWindow : public HostedWindow {
 public:
     ProgramWindow(WindowHost& host, WindowId id) : host_(host), id_(id) {}
@@ -23,8 +33,7 @@ protected:
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Creates the top-level window, centred on the primary screen, hidden.
     // On failure the caller still owns this object.
-    bool createCentred(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                       int width, int height, HWND owner);
+    bool createCentred(const WindowFrame& frame, HWND owner);
 
 private:
     WindowHost& host_;

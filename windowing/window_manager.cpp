@@ -29,7 +29,8 @@ bool WindowManager::anyWindowOpen() const {
     return false;
 }
 
-bool WindowManager::loadWindow(WindowId window, bool modal) {
+bool WindowManager::loadWindow(WindowId window, WindowMode mode) {
+    const bool modal = mode == WindowMode::Modal;
     Slot& target = slot(window);
     if (target.window && !target.destroyPending) {
         const HWND hwnd = target.window->hwnd();

@@ -25,7 +25,7 @@ public:
     void destroyApplicationWindow();
     void setFactory(WindowId window, WindowFactory factory);
 
-    bool loadWindow(WindowId window, bool modal) override;
+    bool loadWindow(WindowId window, WindowMode mode) override;
     void destroyWindow(WindowId window) override;
 
     HostedWindow* window(WindowId window) const { return slot(window).window; }

@@ -1,6 +1,6 @@
 #pragma once
 // WOW64 facts of this process and the switch for file-system redirection.
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 // The system's Windows folder, e.g. "C:\Windows"; empty if it cannot be had.
 Text systemWindowsDirectory();

@@ -17,7 +17,7 @@ struct ExpectedPreset {
     const char* listItem;
     const char* manufacturer;
     const char* model;
-    const char* hotline;
+    const char* supportPhone;
 };
 
 // Typed independently of the table; both are UTF-8 in the source and CP936
@@ -86,7 +86,7 @@ TEST(BrandPresetTable, EveryRowHoldsItsBrandsTexts)
         EXPECT_STREQ(preset->listItem, kExpected[i].listItem);
         EXPECT_STREQ(preset->manufacturer, kExpected[i].manufacturer);
         EXPECT_STREQ(preset->model, kExpected[i].model);
-        EXPECT_STREQ(preset->hotline, kExpected[i].hotline);
+        EXPECT_STREQ(preset->supportPhone, kExpected[i].supportPhone);
         EXPECT_STREQ(preset->supportHours, "8:00-18:00");
     }
 }
@@ -116,8 +116,8 @@ TEST(BrandPresetTable, VariantBrandsShareTheirParentsTexts)
 
     EXPECT_STREQ(compaq.manufacturer, hp.manufacturer);
     EXPECT_STREQ(alienware.manufacturer, dell.manufacturer);
-    EXPECT_STREQ(alienware.hotline, dell.hotline);
-    EXPECT_STREQ(alienware.webAddress, dell.webAddress);
+    EXPECT_STREQ(alienware.supportPhone, dell.supportPhone);
+    EXPECT_STREQ(alienware.supportUrl, dell.supportUrl);
     EXPECT_STREQ(thinkpad.manufacturer, lenovo.manufacturer);
 
     std::set<std::string> models;
@@ -131,7 +131,7 @@ TEST(BrandPresetTable, WebAddressesAreAbsoluteAsciiWithHostOnly)
     std::set<std::string> addresses;
     for (int i = 0; i < kBrandPresetCount; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
-        const std::string address = brandPreset(i)->webAddress;
+        const std::string address = brandPreset(i)->supportUrl;
         addresses.insert(address);
         for (unsigned char c : address)
             EXPECT_TRUE(c > 0x20 && c < 0x7F) << "byte " << int(c);
@@ -143,10 +143,10 @@ TEST(BrandPresetTable, WebAddressesAreAbsoluteAsciiWithHostOnly)
     // Alienware repeats Dell's address; every other row has its own.
     EXPECT_EQ(addresses.size(), static_cast<std::size_t>(kBrandPresetCount - 1));
 
-    const std::string lenovo = brandPreset(0)->webAddress;
-    const std::string hp = brandPreset(3)->webAddress;
-    const std::string compaq = brandPreset(10)->webAddress;
-    const std::string thinkpad = brandPreset(16)->webAddress;
+    const std::string lenovo = brandPreset(0)->supportUrl;
+    const std::string hp = brandPreset(3)->supportUrl;
+    const std::string compaq = brandPreset(10)->supportUrl;
+    const std::string thinkpad = brandPreset(16)->supportUrl;
     EXPECT_NE(hostOf(compaq).find("hp."), std::string::npos) << compaq;
     EXPECT_NE(compaq, hp);
     EXPECT_NE(hostOf(thinkpad).find("lenovo."), std::string::npos) << thinkpad;

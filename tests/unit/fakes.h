@@ -236,7 +236,7 @@ public:
 // ---- Profile -----------------------------------------------------------------
 
 constexpr std::array<ProfileField, 7> kAllTextFields = {
-    ProfileField::Manufacturer, ProfileField::Model,    ProfileField::Hotline,
+    ProfileField::Manufacturer, ProfileField::Model,    ProfileField::SupportPhone,
     ProfileField::SupportHours, ProfileField::SupportUrl, ProfileField::LogoPath,
     ProfileField::BackgroundPath,
 };
@@ -269,7 +269,7 @@ public:
         switch (field) {
         case ProfileField::Manufacturer: return "Manufacturer";
         case ProfileField::Model: return "Model";
-        case ProfileField::Hotline: return "Hotline";
+        case ProfileField::SupportPhone: return "SupportPhone";
         case ProfileField::SupportHours: return "SupportHours";
         case ProfileField::SupportUrl: return "SupportUrl";
         case ProfileField::LogoPath: return "LogoPath";
@@ -284,26 +284,26 @@ public:
 struct WindowCall {
     std::string operation;  // "load" or "destroy"
     WindowId window;
-    bool modal = false;
+    WindowMode mode = WindowMode::Modeless;
     bool operator==(const WindowCall& other) const {
-        return operation == other.operation && window == other.window && modal == other.modal;
+        return operation == other.operation && window == other.window && mode == other.mode;
     }
 };
 
 inline void PrintTo(const WindowCall& call, std::ostream* out) {
     *out << call.operation << "(" << static_cast<int>(call.window) << ", "
-         << (call.modal ? "modal" : "non-modal") << ")";
+         << (call.mode == WindowMode::Modal ? "modal" : "modeless") << ")";
 }
 
 class FakeWindowOperations final : public WindowOperations {
 public:
     std::vector<WindowCall> calls;
 
-    bool loadWindow(WindowId window, bool modal) override {
-        calls.push_back({"load", window, modal});
+    bool loadWindow(WindowId window, WindowMode mode) override {
+        calls.push_back({"load", window, mode});
         return true;
     }
-    void destroyWindow(WindowId window) override { calls.push_back({"destroy", window, false}); }
+    void destroyWindow(WindowId window) override { calls.push_back({"destroy", window, WindowMode::Modeless}); }
 };
 
 }  // namespace fakes

@@ -38,7 +38,7 @@ std::vector<SystemCall> writesOfAnApply(const Text& windows, const FakeOemProfil
         registryText(kOemKey + "Manufacturer", profile.text(ProfileField::Manufacturer)),
         registryText(kOemKey + "Model", profile.text(ProfileField::Model)),
         registryText(kOemKey + "SupportHours", profile.text(ProfileField::SupportHours)),
-        registryText(kOemKey + "SupportPhone", profile.text(ProfileField::Hotline)),
+        registryText(kOemKey + "SupportPhone", profile.text(ProfileField::SupportPhone)),
         registryText(kOemKey + "SupportURL", profile.text(ProfileField::SupportUrl)),
         registryText(kOemKey + "Logo", info + "\\oemlogo.bmp"),
         registryNumber(kOemBackground, 1),
@@ -65,7 +65,7 @@ protected:
         profile.texts = {
             {ProfileField::Manufacturer, "Tarn Works"},
             {ProfileField::Model, "TW-7"},
-            {ProfileField::Hotline, "400-100-2000"},
+            {ProfileField::SupportPhone, "400-100-2000"},
             {ProfileField::SupportHours, "9:00-17:00"},
             {ProfileField::SupportUrl, "https://support.example.cn"},
             {ProfileField::LogoPath, "D:\\never-read.bmp"},
@@ -115,7 +115,7 @@ TEST_F(Apply, WritesFoldersFilesAndValuesInOrderThenSaysItIsDone) {
 TEST_F(Apply, TakesTheFieldsExactlyAsTheyStandAndEmptyOnesAsEmptyTexts) {
     profile.texts[ProfileField::Manufacturer] = "";
     profile.texts[ProfileField::Model] = "  padded model  ";
-    profile.texts[ProfileField::Hotline] = "";
+    profile.texts[ProfileField::SupportPhone] = "";
     profile.texts[ProfileField::SupportHours] = "\xC8\xAB\xCC\xEC";  // 全天
     profile.texts[ProfileField::SupportUrl] = "";
     apply();

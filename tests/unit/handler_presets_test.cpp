@@ -14,7 +14,7 @@ namespace {
 
 using namespace fakes;
 
-const std::vector<std::string> kPresetWrites = {"Manufacturer", "Model",      "Hotline",
+const std::vector<std::string> kPresetWrites = {"Manufacturer", "Model",      "SupportPhone",
                                                 "SupportHours", "SupportUrl", "Logo"};
 
 FakeOemProfile typedProfile(int brandIndex) {
@@ -54,9 +54,9 @@ TEST(Preset, EveryBrandWritesItsRowInOrderOverTypedTextAndLeavesThePathsAlone) {
         EXPECT_EQ(profile.writes, kPresetWrites);
         EXPECT_EQ(profile.text(ProfileField::Manufacturer), preset->manufacturer);
         EXPECT_EQ(profile.text(ProfileField::Model), preset->model);
-        EXPECT_EQ(profile.text(ProfileField::Hotline), preset->hotline);
+        EXPECT_EQ(profile.text(ProfileField::SupportPhone), preset->supportPhone);
         EXPECT_EQ(profile.text(ProfileField::SupportHours), "8:00-18:00");
-        EXPECT_EQ(profile.text(ProfileField::SupportUrl), preset->webAddress);
+        EXPECT_EQ(profile.text(ProfileField::SupportUrl), preset->supportUrl);
         EXPECT_EQ(profile.logo, logoOf(index));
         EXPECT_EQ(profile.text(ProfileField::LogoPath), "D:\\custom.bmp");
         EXPECT_EQ(profile.text(ProfileField::BackgroundPath), "D:\\sea.jpg");
@@ -68,9 +68,9 @@ TEST(Preset, AlienwareFillsDellsTextsWithItsOwnModelAndLogo) {
     applySelectedPreset(profile);
     EXPECT_EQ(profile.text(ProfileField::Manufacturer), "戴尔中国有限公司");
     EXPECT_EQ(profile.text(ProfileField::Model), "ALIENWARE电脑");
-    EXPECT_EQ(profile.text(ProfileField::Hotline), "800-820-3800-DELL");
+    EXPECT_EQ(profile.text(ProfileField::SupportPhone), "800-820-3800-DELL");
     EXPECT_EQ(profile.text(ProfileField::SupportHours), "8:00-18:00");
-    EXPECT_EQ(profile.text(ProfileField::SupportUrl), brandPreset(4)->webAddress);
+    EXPECT_EQ(profile.text(ProfileField::SupportUrl), brandPreset(4)->supportUrl);
     EXPECT_EQ(profile.logo, logoOf(15));
     EXPECT_NE(profile.logo, logoOf(4));
     EXPECT_EQ(profile.logo.size(), 43254u);

@@ -34,7 +34,7 @@ TEST_P(ShowPreviewWithPath, OpensThePreviewWithoutBlocking) {
     FakeUserServices user;
     FakeWindowOperations windows;
     showPreview(profile, user, windows);
-    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"load", WindowId::Preview, false}}));
+    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"load", WindowId::Preview, WindowMode::Modeless}}));
     EXPECT_TRUE(user.messages.empty());
     EXPECT_TRUE(user.log.empty());
 }
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShowPreviewWithPath,
 TEST(ClosePreview, DestroysThePreviewWindow) {
     FakeWindowOperations windows;
     closePreview(windows);
-    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, false}}));
+    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
 }
 
 }  // namespace

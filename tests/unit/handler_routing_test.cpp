@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
             EXPECT_EQ(f.user.messages[0].text, texts::kNoBackgroundChosen);
         }},
         ButtonCase{"About", kIdAboutButton, [](const Fakes& f) {
-            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"load", WindowId::About, true}}));
+            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"load", WindowId::About, WindowMode::Modal}}));
         }},
         ButtonCase{"Restore", kIdRestoreButton, [](const Fakes& f) {
             ASSERT_FALSE(f.system.calls.empty());
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
             EXPECT_EQ(f.user.messages[0].text, texts::kApplyDone);
         }},
         ButtonCase{"Exit", kIdExitButton, [](const Fakes& f) {
-            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Main, false}}));
+            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Main, WindowMode::Modeless}}));
         }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Events, PresetEvent,
 TEST(PreviewTimer, ClosesThePreview) {
     Fakes fakes;
     fakes.router.dispatch(WindowEvent::PreviewTimerElapsed);
-    EXPECT_EQ(fakes.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, false}}));
+    EXPECT_EQ(fakes.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
 }
 
 }  // namespace

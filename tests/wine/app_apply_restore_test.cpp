@@ -88,7 +88,7 @@ TEST_F(AppApplyRestore, ApplyWritesBothFilesAndTheSevenValuesAsTheWindowShowsThe
     expectValue(kOemInformationKey, "Manufacturer", REG_SZ, registryText(lenovo.manufacturer));
     expectValue(kOemInformationKey, "Model", REG_SZ, registryText("  typed model  "));
     expectValue(kOemInformationKey, "SupportHours", REG_SZ, registryText("8:00-18:00"));
-    expectValue(kOemInformationKey, "SupportPhone", REG_SZ, registryText(lenovo.hotline));
+    expectValue(kOemInformationKey, "SupportPhone", REG_SZ, registryText(lenovo.supportPhone));
     expectValue(kOemInformationKey, "SupportURL", REG_SZ, registryText(""));
     expectValue(kOemInformationKey, "Logo", REG_SZ, registryText(kLiteralLogoPath));
     expectValue(kLogonBackgroundKey, "OEMBackground", REG_DWORD, registryNumber(1));

@@ -36,7 +36,7 @@ protected:
                           const char* webAddress) const {
         EXPECT_EQ(app.text(kIdManufacturerEdit), manufacturer);
         EXPECT_EQ(app.text(kIdModelEdit), model);
-        EXPECT_EQ(app.text(kIdHotlineEdit), hotline);
+        EXPECT_EQ(app.text(kIdSupportPhoneEdit), hotline);
         EXPECT_EQ(app.text(kIdSupportHoursEdit), "8:00-18:00");
         EXPECT_EQ(app.text(kIdSupportUrlEdit), webAddress);
     }
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(AppPresets, StartsWithTheFirstBrandAndItsLogoIsWhatAnApplyWrites) {
     expectTextFields("联想中国有限公司", "联想电脑", "800-820-3800-LENOVO",
-                     brandPreset(kLenovo)->webAddress);
+                     brandPreset(kLenovo)->supportUrl);
     EXPECT_EQ(app.text(kIdLogoPathEdit), "");
     EXPECT_EQ(app.text(kIdBackgroundPathEdit), "");
     saveScreenshot(app.mainWindow(), "main-lenovo");
@@ -73,7 +73,7 @@ TEST_F(AppPresets, AlienwareFillsDellsTextsAndKeepsThePaths) {
     ASSERT_TRUE(app.chooseBrand(kAlienware));
     EXPECT_TRUE(waitUntil([&] { return app.text(kIdModelEdit) == "ALIENWARE电脑"; }));
     expectTextFields("戴尔中国有限公司", "ALIENWARE电脑", "800-820-3800-DELL",
-                     brandPreset(kDell)->webAddress);
+                     brandPreset(kDell)->supportUrl);
     EXPECT_EQ(app.text(kIdLogoPathEdit), "D:\\my-logo.bmp");
     EXPECT_EQ(app.text(kIdBackgroundPathEdit), "D:\\my-background.jpg");
     saveScreenshot(app.mainWindow(), "main-alienware");
@@ -86,14 +86,14 @@ TEST_F(AppPresets, CompaqTakesHpsManufacturer) {
 }
 
 TEST_F(AppPresets, ReChoosingTheShownBrandOverwritesWhatWasTyped) {
-    for (int id : {kIdManufacturerEdit, kIdModelEdit, kIdHotlineEdit, kIdSupportHoursEdit,
+    for (int id : {kIdManufacturerEdit, kIdModelEdit, kIdSupportPhoneEdit, kIdSupportHoursEdit,
                    kIdSupportUrlEdit}) {
         app.setText(id, "typed by hand");
     }
     ASSERT_TRUE(app.chooseBrand(kLenovo));
     EXPECT_TRUE(waitUntil([&] { return app.text(kIdSupportUrlEdit) != "typed by hand"; }));
     expectTextFields("联想中国有限公司", "联想电脑", "800-820-3800-LENOVO",
-                     brandPreset(kLenovo)->webAddress);
+                     brandPreset(kLenovo)->supportUrl);
 }
 
 TEST_F(AppPresets, HpsEightBitLogoIsWrittenByteForByte) {

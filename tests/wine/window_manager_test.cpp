@@ -25,7 +25,12 @@ public:
     static TestWindow* open(WindowManager& manager, WindowId id, HWND owner,
                             std::function<void(TestWindow&)> step) {
         auto* window = new TestWindow(manager, id, std::move(step));
-        if (!window->createCentred(kTestWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 200, 100, owner)) {
+        WindowFrame frame;
+        frame.className = kTestWindowClass;
+        frame.style = WS_OVERLAPPEDWINDOW;
+        frame.width = 200;
+        frame.height = 100;
+        if (!window->createCentred(frame, owner)) {
             delete window;
             return nullptr;
         }
@@ -68,10 +73,10 @@ protected:
 
 TEST_F(WindowRules, ASecondOpeningMakesNoSecondWindow) {
     setStep(WindowId::Preview);
-    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, WindowMode::Modeless));
     const HWND first = manager.windowHandle(WindowId::Preview);
     ShowWindow(first, SW_MINIMIZE);
-    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, WindowMode::Modeless));
     EXPECT_EQ(manager.windowHandle(WindowId::Preview), first);
     EXPECT_FALSE(IsIconic(first)) << "a minimised window is restored";
     EXPECT_EQ(TestWindow::createdEvents, 1);
@@ -80,13 +85,13 @@ TEST_F(WindowRules, ASecondOpeningMakesNoSecondWindow) {
 
 TEST_F(WindowRules, DestroyWaitsForTheLoopAndAPendingDestroyIsCompletedBeforeANewOpening) {
     setStep(WindowId::Preview);
-    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, WindowMode::Modeless));
     const HWND first = manager.windowHandle(WindowId::Preview);
     manager.destroyWindow(WindowId::Preview);
     manager.destroyWindow(WindowId::Preview);  // again: changes nothing
     EXPECT_TRUE(IsWindow(first)) << "still there until the loop takes the message";
 
-    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, WindowMode::Modeless));
     EXPECT_FALSE(IsWindow(first));
     const HWND second = manager.windowHandle(WindowId::Preview);
     EXPECT_NE(second, nullptr);
@@ -103,8 +108,8 @@ TEST_F(WindowRules, DestroyWaitsForTheLoopAndAPendingDestroyIsCompletedBeforeANe
 TEST_F(WindowRules, AModalOpeningDisablesTheOthersAndRestoresEachOnesState) {
     setStep(WindowId::Main);
     setStep(WindowId::Preview);
-    ASSERT_TRUE(manager.loadWindow(WindowId::Main, false));
-    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Main, WindowMode::Modeless));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Preview, WindowMode::Modeless));
     const HWND main = manager.windowHandle(WindowId::Main);
     const HWND preview = manager.windowHandle(WindowId::Preview);
     EnableWindow(preview, FALSE);  // already disabled before the modal opening
@@ -116,7 +121,7 @@ TEST_F(WindowRules, AModalOpeningDisablesTheOthersAndRestoresEachOnesState) {
         owner = GetWindow(about.hwnd(), GW_OWNER);
         PostMessageA(about.hwnd(), WM_CLOSE, 0, 0);
     });
-    ASSERT_TRUE(manager.loadWindow(WindowId::About, true));
+    ASSERT_TRUE(manager.loadWindow(WindowId::About, WindowMode::Modal));
 
     // loadWindow returned only once the modal window was gone.
     EXPECT_EQ(manager.windowHandle(WindowId::About), nullptr);
@@ -140,10 +145,10 @@ TEST_F(WindowRules, TheLoopEndsWhenTheLastWindowIsGoneNotWhenMainIs) {
         PostMessageA(preview.hwnd(), WM_CLOSE, 0, 0);
     });
     setStep(WindowId::Main, [&](TestWindow&) {
-        manager.loadWindow(WindowId::Preview, false);
+        manager.loadWindow(WindowId::Preview, WindowMode::Modeless);
         manager.destroyWindow(WindowId::Main);
     });
-    ASSERT_TRUE(manager.loadWindow(WindowId::Main, false));
+    ASSERT_TRUE(manager.loadWindow(WindowId::Main, WindowMode::Modeless));
     EXPECT_EQ(manager.runMessageLoop(), 0);
     EXPECT_TRUE(loopRanOnWithoutMain);
     EXPECT_FALSE(manager.anyWindowOpen());

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/bytes.h"
+#include "platform/text.h"
 
 // The one deadline of the Wine tests: long enough for a 32-bit program
 // under emulation, short enough that a hang fails the test, not the run.
