@@ -1,7 +1,7 @@
 // Decoding and measuring per format, on a logo-sized and a background-sized
 // picture, next to stb_image on the same bytes where stb reads the format.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,17 +6,16 @@
 #include <vector>
 
 #include "system/apply_oem_settings.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
+#include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"
 
 namespace {
 
 using namespace fakes;
 namespace texts = expected_texts;
+using namespace oem_registry;
 
-const Text kOemKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation\\";
-const Text kOemBackground =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackground";
 const Text kInfo = "C:\\Windows\\System32\\oobe\\info";
 const Text kBackgrounds = kInfo + "\\Backgrounds";
 const Text kLogoFile = kInfo + "\\oemlogo.bmp";
@@ -35,13 +34,13 @@ std::vector<SystemCall> writesOfAnApply(const Text& windows, const FakeOemProfil
         createDirectory(info + "\\Backgrounds"),
         writeFile(info + "\\oemlogo.bmp", logo),
         writeFile(info + "\\Backgrounds\\BackgroundDefault.jpg", background),
-        registryText(kOemKey + "Manufacturer", profile.text(ProfileField::Manufacturer)),
-        registryText(kOemKey + "Model", profile.text(ProfileField::Model)),
-        registryText(kOemKey + "SupportHours", profile.text(ProfileField::SupportHours)),
-        registryText(kOemKey + "SupportPhone", profile.text(ProfileField::SupportPhone)),
-        registryText(kOemKey + "SupportURL", profile.text(ProfileField::SupportUrl)),
-        registryText(kOemKey + "Logo", info + "\\oemlogo.bmp"),
-        registryNumber(kOemBackground, 1),
+        registryText(oemInformationValue("Manufacturer"), profile.text(ProfileField::Manufacturer)),
+        registryText(oemInformationValue("Model"), profile.text(ProfileField::Model)),
+        registryText(oemInformationValue("SupportHours"), profile.text(ProfileField::SupportHours)),
+        registryText(oemInformationValue("SupportPhone"), profile.text(ProfileField::SupportPhone)),
+        registryText(oemInformationValue("SupportURL"), profile.text(ProfileField::SupportUrl)),
+        registryText(oemInformationValue("Logo"), info + "\\oemlogo.bmp"),
+        registryNumber(kOemBackgroundValue, 1),
     };
 }
 
@@ -121,8 +120,8 @@ TEST_F(Apply, TakesTheFieldsExactlyAsTheyStandAndEmptyOnesAsEmptyTexts) {
     apply();
 
     EXPECT_EQ(system.writes(), writesOfAnApply("C:\\Windows", profile, kLogo, kBackground));
-    EXPECT_EQ(system.registry[kOemKey + "Manufacturer"].text, "");
-    EXPECT_EQ(system.registry[kOemKey + "Model"].text, "  padded model  ");
+    EXPECT_EQ(system.registry[oemInformationValue("Manufacturer")].text, "");
+    EXPECT_EQ(system.registry[oemInformationValue("Model")].text, "  padded model  ");
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].text, texts::kApplyDone);
 }
@@ -239,13 +238,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"BackgroundsFolder", kBackgrounds, {"\\Backgrounds", "BackgroundDefault.jpg"}},
         FailureCase{"LogoFile", kLogoFile, {"oemlogo.bmp"}},
         FailureCase{"BackgroundFile", kBackgroundFile, {"BackgroundDefault.jpg"}},
-        FailureCase{"Manufacturer", kOemKey + "Manufacturer", {"Manufacturer"}},
-        FailureCase{"Model", kOemKey + "Model", {"Model"}},
-        FailureCase{"SupportHours", kOemKey + "SupportHours", {"SupportHours"}},
-        FailureCase{"SupportPhone", kOemKey + "SupportPhone", {"SupportPhone"}},
-        FailureCase{"SupportURL", kOemKey + "SupportURL", {"SupportURL"}},
-        FailureCase{"Logo", kOemKey + "Logo", {"Logo"}},
-        FailureCase{"OEMBackground", kOemBackground, {"OEMBackground"}}),
+        FailureCase{"Manufacturer", oemInformationValue("Manufacturer"), {"Manufacturer"}},
+        FailureCase{"Model", oemInformationValue("Model"), {"Model"}},
+        FailureCase{"SupportHours", oemInformationValue("SupportHours"), {"SupportHours"}},
+        FailureCase{"SupportPhone", oemInformationValue("SupportPhone"), {"SupportPhone"}},
+        FailureCase{"SupportURL", oemInformationValue("SupportURL"), {"SupportURL"}},
+        FailureCase{"Logo", oemInformationValue("Logo"), {"Logo"}},
+        FailureCase{"OEMBackground", kOemBackgroundValue, {"OEMBackground"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WindowsFolderCase {

@@ -9,7 +9,7 @@
 
 #include "profile/choose_background.h"
 #include "profile/choose_logo.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
 #include "tests/unit/fakes.h"
 
 namespace {

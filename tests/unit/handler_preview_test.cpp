@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "routing/preview_handlers.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
 #include "tests/unit/fakes.h"
 
 namespace {

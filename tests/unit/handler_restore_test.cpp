@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "routing/event_routing.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
+#include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_buttons.h"
@@ -15,19 +16,17 @@ namespace {
 
 using namespace fakes;
 namespace texts = expected_texts;
+using namespace oem_registry;
 
-const Text kOemKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation\\";
-const Text kOemBackground =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackground";
 
 const std::vector<SystemCall> kRestoreCalls = {
-    registryNumber(kOemBackground, 0),
-    registryText(kOemKey + "Logo", ""),
-    registryText(kOemKey + "Manufacturer", ""),
-    registryText(kOemKey + "Model", ""),
-    registryText(kOemKey + "SupportHours", ""),
-    registryText(kOemKey + "SupportPhone", ""),
-    registryText(kOemKey + "SupportURL", ""),
+    registryNumber(kOemBackgroundValue, 0),
+    registryText(oemInformationValue("Logo"), ""),
+    registryText(oemInformationValue("Manufacturer"), ""),
+    registryText(oemInformationValue("Model"), ""),
+    registryText(oemInformationValue("SupportHours"), ""),
+    registryText(oemInformationValue("SupportPhone"), ""),
+    registryText(oemInformationValue("SupportURL"), ""),
 };
 
 class Restore : public ::testing::Test {
@@ -64,7 +63,7 @@ class RestoreFailure : public Restore, public ::testing::WithParamInterface<cons
 
 TEST_P(RestoreFailure, StillWritesEverythingAndWarnsNamingTheValue) {
     const Text value = GetParam();
-    system.failingPaths.insert(value == "OEMBackground" ? kOemBackground : kOemKey + value);
+    system.failingPaths.insert(value == "OEMBackground" ? kOemBackgroundValue : oemInformationValue(value));
     restore();
     EXPECT_EQ(system.calls, kRestoreCalls);
     ASSERT_EQ(user.messages.size(), 1u);

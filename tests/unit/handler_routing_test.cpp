@@ -8,7 +8,8 @@
 
 #include "profile/brand_presets.h"
 #include "routing/event_routing.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
+#include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_buttons.h"
@@ -17,9 +18,8 @@ namespace {
 
 using namespace fakes;
 namespace texts = expected_texts;
+using namespace oem_registry;
 
-const Text kOemBackground =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackground";
 
 struct Fakes {
     FakeSystemServices system;
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         }},
         ButtonCase{"Restore", kIdRestoreButton, [](const Fakes& f) {
             ASSERT_FALSE(f.system.calls.empty());
-            EXPECT_EQ(f.system.calls[0], registryNumber(kOemBackground, 0));
+            EXPECT_EQ(f.system.calls[0], registryNumber(kOemBackgroundValue, 0));
             ASSERT_EQ(f.user.messages.size(), 1u);
             EXPECT_EQ(f.user.messages[0].text, texts::kRestoreDone);
         }},

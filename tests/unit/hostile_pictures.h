@@ -5,7 +5,7 @@
 // background of at most 250,000 bytes). Shared by the native test, the
 // benchmark and the fuzz seeds.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <string>
 #include <vector>

@@ -7,8 +7,8 @@
 
 #include "app_driver.h"
 #include "profile/brand_presets.h"
-#include "tests/unit/expected_texts.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/expected_texts.h"
+#include "tests/common/image_fixtures.h"
 #include "ui/control_ids.h"
 
 namespace {

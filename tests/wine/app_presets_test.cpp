@@ -6,7 +6,7 @@
 
 #include "app_driver.h"
 #include "profile/brand_presets.h"
-#include "tests/unit/expected_texts.h"
+#include "tests/common/expected_texts.h"
 #include "ui/control_ids.h"
 
 namespace {

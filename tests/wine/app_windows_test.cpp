@@ -7,7 +7,7 @@
 
 #include "app_driver.h"
 #include "profile/brand_presets.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
 #include "windowing/window_manager.h"

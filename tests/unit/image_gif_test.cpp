@@ -2,7 +2,7 @@
 // logical screen, LZW at every code size, and broken streams.
 #include "platform/image/image_decoder.h"
 #include "tests/unit/image_expectations.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -300,8 +300,8 @@ protected:
 
     void SetUp() override
     {
-        // The test script builds the 32-bit program before the native tests,
-        // so a missing file is a broken build, not a reason to skip.
+        // ctest runs these checks only once the 32-bit build has made the
+        // file, so a file that cannot be read is a broken build, not a skip.
         ASSERT_TRUE(program_->valid()) << VELLUMARK_WIN32_EXE << " is missing or not a PE file";
     }
 

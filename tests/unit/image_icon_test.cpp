@@ -1,7 +1,7 @@
 // Icons and cursors: the first directory entry, the AND mask, alpha, PNG
 // entries that are only measured, and broken directories.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <gtest/gtest.h>
 

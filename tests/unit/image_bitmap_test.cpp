@@ -2,7 +2,7 @@
 // run-length compression, and files whose headers lie or are cut short.
 #include "platform/image/image_decoder.h"
 #include "tests/unit/image_expectations.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // JPEG through libjpeg: colour, grey and progressive files decode; broken
 // ones are undecodable without a word on stderr; measuring reads headers only.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/image_fixtures.h"
+#include "tests/common/image_fixtures.h"
 
 #include <gtest/gtest.h>
 
