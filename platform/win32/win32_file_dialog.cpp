@@ -26,8 +26,8 @@ bool Win32UserServices::openFileDialog() {
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = chosenName.data();
     dialog.nMaxFile = static_cast<DWORD>(chosenName.size());
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
-                   OFN_ENABLESIZING;
+    dialog.Flags =
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
     if (!GetOpenFileNameA(&dialog)) return false;
 
     chosenName.back() = '\0';

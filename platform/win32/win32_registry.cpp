@@ -17,13 +17,14 @@ namespace {
 HKEY openOrCreateKey(const Text& keyPath) {
     const REGSAM view = registryViewFlags(isRunningUnderWow64());
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_WRITE | view, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_WRITE | view, &key) ==
+        ERROR_SUCCESS) {
         return key;
     }
-    const LONG created =
-        view == 0 ? RegCreateKeyA(HKEY_LOCAL_MACHINE, keyPath.c_str(), &key)
-                  : RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                    KEY_WRITE | view, nullptr, &key, nullptr);
+    const LONG created = view == 0 ? RegCreateKeyA(HKEY_LOCAL_MACHINE, keyPath.c_str(), &key)
+                                   : RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0,
+                                                     nullptr, REG_OPTION_NON_VOLATILE,
+                                                     KEY_WRITE | view, nullptr, &key, nullptr);
     return created == ERROR_SUCCESS ? key : nullptr;
 }
 
@@ -47,6 +48,5 @@ bool Win32SystemServices::writeRegistryText(const Text& fullPath, const Text& te
 
 bool Win32SystemServices::writeRegistryNumber(const Text& fullPath, std::uint32_t number) {
     const DWORD value = number;
-    return setValue(fullPath, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                    sizeof value);
+    return setValue(fullPath, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
