@@ -8,14 +8,14 @@
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/win32_user_services.h"
-#include "routing/event_routing.h"
+#include "app/routing/event_routing.h"
 #include "ui/about_window.h"
 #include "ui/label.h"
 #include "ui/main_window.h"
 #include "ui/main_window_profile.h"
 #include "ui/preview_window.h"
-#include "windowing/fatal_error.h"
-#include "windowing/window_manager.h"
+#include "app/windowing/fatal_error.h"
+#include "app/windowing/window_manager.h"
 
 namespace {
 

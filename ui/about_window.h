@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/text.h"
-#include "windowing/program_window.h"
+#include "app/windowing/program_window.h"
 
 class AboutWindow final : public ProgramWindow {
 public:

@@ -5,8 +5,8 @@
 
 #include <map>
 
-#include "windowing/program_window.h"
-#include "windowing/window_events.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_events.h"
 
 class MainWindow final : public ProgramWindow {
 public:

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "platform/bytes.h"
-#include "windowing/program_window.h"
-#include "windowing/window_events.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_events.h"
 
 constexpr UINT kPreviewTimerMilliseconds = 3000;
 

@@ -1,3 +1,3 @@
-#include "routing/about_handlers.h"
+#include "app/routing/about_handlers.h"
 
 void showAbout(WindowOperations& windows) { windows.loadWindow(WindowId::About, WindowMode::Modal); }

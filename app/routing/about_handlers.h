@@ -1,5 +1,5 @@
 #pragma once
-#include "windowing/window_operations.h"
+#include "app/windowing/window_operations.h"
 
 // Opens the about window modally; returns once it is closed.
 void showAbout(WindowOperations& windows);

@@ -3,8 +3,8 @@
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-#include "windowing/window_events.h"
-#include "windowing/window_operations.h"
+#include "app/windowing/window_events.h"
+#include "app/windowing/window_operations.h"
 
 class EventRouter final : public WindowEvents {
 public:

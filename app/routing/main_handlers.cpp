@@ -1,4 +1,4 @@
-#include "routing/main_handlers.h"
+#include "app/routing/main_handlers.h"
 
 #include "profile/preset_handlers.h"
 

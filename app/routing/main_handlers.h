@@ -2,7 +2,7 @@
 // The handlers of MainWindow's own events: its creation, the exit button
 // and a press on the banner.
 #include "profile/oem_profile.h"
-#include "windowing/window_operations.h"
+#include "app/windowing/window_operations.h"
 
 void mainWindowCreated(OemProfile& profile);
 void exitProgram(WindowOperations& windows);

@@ -1,4 +1,4 @@
-#include "routing/preview_handlers.h"
+#include "app/routing/preview_handlers.h"
 
 void showPreview(const OemProfile& profile, UserServices& user, WindowOperations& windows) {
     // Only a text with no characters at all is empty; blanks pass.

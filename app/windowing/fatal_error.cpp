@@ -1,4 +1,4 @@
-#include "windowing/fatal_error.h"
+#include "app/windowing/fatal_error.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "windowing/program_window.h"
+#include "app/windowing/program_window.h"
 
 #include <new>
 
-#include "windowing/fatal_error.h"
+#include "app/windowing/fatal_error.h"
 
 LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {

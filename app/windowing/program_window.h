@@ -3,7 +3,7 @@
 // that go through the window's host, and the keys they handle first.
 #include <windows.h>
 
-#include "windowing/window_host.h"
+#include "app/windowing/window_host.h"
 
 // A top-level window's class, caption, styles and size.
 struct WindowFrame {

@@ -4,7 +4,7 @@
 // knows the other only through these, so neither includes the other.
 #include <windows.h>
 
-#include "windowing/window_operations.h"
+#include "app/windowing/window_operations.h"
 
 // Posted by the manager for a deferred destroy; the window hands it back.
 constexpr UINT kDeferredDestroyMessage = WM_APP + 1;

@@ -1,4 +1,4 @@
-#include "windowing/window_manager.h"
+#include "app/windowing/window_manager.h"
 
 bool WindowManager::createApplicationWindow() {
     WNDCLASSA windowClass = {};

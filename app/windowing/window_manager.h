@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "windowing/window_host.h"
-#include "windowing/window_operations.h"
+#include "app/windowing/window_host.h"
+#include "app/windowing/window_operations.h"
 
 // The hidden window that owns modal windows, by class name so tests can find it.
 #define VELLUMARK_APPLICATION_WINDOW_CLASS "VellumarkApplicationWindow"

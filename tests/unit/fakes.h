@@ -16,7 +16,7 @@
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-#include "windowing/window_operations.h"
+#include "app/windowing/window_operations.h"
 
 namespace fakes {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "routing/preview_handlers.h"
+#include "app/routing/preview_handlers.h"
 #include "tests/common/expected_texts.h"
 #include "tests/unit/fakes.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "routing/event_routing.h"
+#include "app/routing/event_routing.h"
 #include "tests/common/expected_texts.h"
 #include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "profile/brand_presets.h"
-#include "routing/event_routing.h"
+#include "app/routing/event_routing.h"
 #include "tests/common/expected_texts.h"
 #include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"

@@ -10,7 +10,7 @@
 #include "tests/common/image_fixtures.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
-#include "windowing/window_manager.h"
+#include "app/windowing/window_manager.h"
 
 namespace {
 

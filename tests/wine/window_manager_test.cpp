@@ -7,8 +7,8 @@
 
 #include <functional>
 
-#include "windowing/program_window.h"
-#include "windowing/window_manager.h"
+#include "app/windowing/program_window.h"
+#include "app/windowing/window_manager.h"
 
 namespace {
 
