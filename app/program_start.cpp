@@ -1,21 +1,21 @@
 #include "app/program_start.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 
+#include "app/routing/event_routing.h"
+#include "app/windowing/fatal_error.h"
+#include "app/windowing/window_manager.h"
 #include "platform/win32/picture_box.h"
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/win32_user_services.h"
-#include "app/routing/event_routing.h"
 #include "ui/about_window.h"
 #include "ui/label.h"
 #include "ui/main_window.h"
 #include "ui/main_window_profile.h"
 #include "ui/preview_window.h"
-#include "app/windowing/fatal_error.h"
-#include "app/windowing/window_manager.h"
 
 namespace {
 
@@ -66,8 +66,9 @@ int programStart() {
         return AboutWindow::open(windows, owner);
     });
     windows.setFactory(WindowId::Preview, [&](HWND owner) -> ProgramWindow* {
-        return PreviewWindow::open(
-            windows, router, system.readFileBytes(profile.text(ProfileField::BackgroundPath)), owner);
+        return PreviewWindow::open(windows, router,
+                                   system.readFileBytes(profile.text(ProfileField::BackgroundPath)),
+                                   owner);
     });
 
     if (!windows.loadWindow(WindowId::Main, WindowMode::Modeless)) {

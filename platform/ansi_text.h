@@ -11,7 +11,7 @@ constexpr bool isCp936LeadByte(unsigned char byte) { return byte >= 0x81 && byte
 // Bytes taken by the character starting at `position`; a lead byte at the very
 // end of the text stands alone.
 inline std::size_t cp936CharacterLength(const Text& text, std::size_t position) {
-    const bool doubleByte = isCp936LeadByte(static_cast<unsigned char>(text[position])) &&
-                            position + 1 < text.size();
+    const bool doubleByte =
+        isCp936LeadByte(static_cast<unsigned char>(text[position])) && position + 1 < text.size();
     return doubleByte ? 2 : 1;
 }

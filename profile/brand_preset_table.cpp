@@ -39,12 +39,14 @@ constexpr PresetTexts kPresetTexts[] = {
     {"同 方", "同方中国有限公司", "同方电脑", "800-820-3800-TONGFAN", "http://www.tongfangpc.com"},
     {"东 芝", "东芝中国有限公司", "东芝电脑", "800-820-3800-TOSHIBA", "http://www.toshiba.com.cn"},
     {"康 柏", kHpManufacturer, "康柏电脑", "800-820-3800-COMPAQ", "http://www.hp.com"},
-    {"富士通", "富士通中国有限公司", "富士通电脑", "800-820-3800-FUJITSU", "http://www.fujitsu.com"},
+    {"富士通", "富士通中国有限公司", "富士通电脑", "800-820-3800-FUJITSU",
+     "http://www.fujitsu.com"},
     {"LG电子", "LG电子中国有限公司", "LG电脑", "800-820-3800-LG", "http://www.lg.com"},
     {"SONY", "SONY中国有限公司", "SONY电脑", "800-820-3800-SONY", "http://www.sony.com.cn"},
     {"IBM", "IBM中国有限公司", "IBM电脑", "800-820-3800-IBM", "http://www.ibm.com"},
     {"ALIENWARE", kDellManufacturer, "ALIENWARE电脑", kDellSupportPhone, kDellSupportUrl},
-    {"Thinkpad", kLenovoManufacturer, "ThinkPad电脑", "800-820-3800-ThinkPad", "http://think.lenovo.com.cn/think"},
+    {"Thinkpad", kLenovoManufacturer, "ThinkPad电脑", "800-820-3800-ThinkPad",
+     "http://think.lenovo.com.cn/think"},
 };
 
 static_assert(std::size(kPresetTexts) == kBrandPresetCount, "one text row per brand");
@@ -64,8 +66,7 @@ std::array<BrandPreset, kBrandPresetCount> buildPresetTable() {
 }  // namespace
 
 const BrandPreset* brandPreset(int index) {
-    if (index < 0 || index >= kBrandPresetCount)
-        return nullptr;
+    if (index < 0 || index >= kBrandPresetCount) return nullptr;
     // Built on first use: the logos' addresses and sizes come from another
     // translation unit, so a namespace-scope table would be initialised at
     // run time and could still be empty when another static initialiser asks.

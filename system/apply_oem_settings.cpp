@@ -36,22 +36,20 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
         }
     }
 
-    report.check(system.writeRegistryText(kManufacturerValue,
-                                          profile.text(ProfileField::Manufacturer)),
-                 "注册表值 制造商（Manufacturer）");
+    report.check(
+        system.writeRegistryText(kManufacturerValue, profile.text(ProfileField::Manufacturer)),
+        "注册表值 制造商（Manufacturer）");
     report.check(system.writeRegistryText(kModelValue, profile.text(ProfileField::Model)),
                  "注册表值 型号（Model）");
-    report.check(system.writeRegistryText(kSupportHoursValue,
-                                          profile.text(ProfileField::SupportHours)),
-                 "注册表值 时间（SupportHours）");
-    report.check(system.writeRegistryText(kSupportPhoneValue,
-                                          profile.text(ProfileField::SupportPhone)),
-                 "注册表值 技术热线（SupportPhone）");
-    report.check(system.writeRegistryText(kSupportUrlValue,
-                                          profile.text(ProfileField::SupportUrl)),
+    report.check(
+        system.writeRegistryText(kSupportHoursValue, profile.text(ProfileField::SupportHours)),
+        "注册表值 时间（SupportHours）");
+    report.check(
+        system.writeRegistryText(kSupportPhoneValue, profile.text(ProfileField::SupportPhone)),
+        "注册表值 技术热线（SupportPhone）");
+    report.check(system.writeRegistryText(kSupportUrlValue, profile.text(ProfileField::SupportUrl)),
                  "注册表值 网站支持（SupportURL）");
-    report.check(system.writeRegistryText(kLogoValue, paths.logoFile),
-                 "注册表值 LOGO路径（Logo）");
+    report.check(system.writeRegistryText(kLogoValue, paths.logoFile), "注册表值 LOGO路径（Logo）");
     report.check(system.writeRegistryNumber(kOemBackgroundValue, 1),
                  "注册表值 登录背景开关（OEMBackground）");
 

@@ -4,10 +4,10 @@
 #include "platform/text.h"
 
 struct OemPaths {
-    Text infoFolder;       // ...\System32\oobe\info
+    Text infoFolder;         // ...\System32\oobe\info
     Text backgroundsFolder;  // ...\System32\oobe\info\Backgrounds
-    Text logoFile;         // ...\oemlogo.bmp, also the Logo value's text
-    Text backgroundFile;   // ...\Backgrounds\BackgroundDefault.jpg
+    Text logoFile;           // ...\oemlogo.bmp, also the Logo value's text
+    Text backgroundFile;     // ...\Backgrounds\BackgroundDefault.jpg
 };
 
 // The literal "C:\Windows" paths when Windows lives there (in any case);
@@ -23,4 +23,5 @@ inline constexpr const char kSupportUrlValue[] = VELLUMARK_OEM_KEY "SupportURL";
 inline constexpr const char kLogoValue[] = VELLUMARK_OEM_KEY "Logo";
 #undef VELLUMARK_OEM_KEY
 inline constexpr const char kOemBackgroundValue[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackground";
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackgrou"
+    "nd";

@@ -11,12 +11,10 @@ void restoreDefaults(SystemServices& system, UserServices& user) {
     report.check(system.writeRegistryText(kManufacturerValue, ""),
                  "注册表值 制造商（Manufacturer）");
     report.check(system.writeRegistryText(kModelValue, ""), "注册表值 型号（Model）");
-    report.check(system.writeRegistryText(kSupportHoursValue, ""),
-                 "注册表值 时间（SupportHours）");
+    report.check(system.writeRegistryText(kSupportHoursValue, ""), "注册表值 时间（SupportHours）");
     report.check(system.writeRegistryText(kSupportPhoneValue, ""),
                  "注册表值 技术热线（SupportPhone）");
-    report.check(system.writeRegistryText(kSupportUrlValue, ""),
-                 "注册表值 网站支持（SupportURL）");
+    report.check(system.writeRegistryText(kSupportUrlValue, ""), "注册表值 网站支持（SupportURL）");
     // The title carries one trailing blank, unlike every other message.
     report.show(user, "恢复成功！", "提示 ");
 }

@@ -51,13 +51,14 @@ bool AboutWindow::createControls() {
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // Created in the layout's list order: each label before its group box,
     // so the group boxes are made first and the labels placed in them.
-    const HWND notesGroup = createGroupBox(hwnd(), kIdAboutNotesGroup, "使用须知：", 10, 85, 380, 160);
+    const HWND notesGroup =
+        createGroupBox(hwnd(), kIdAboutNotesGroup, "使用须知：", 10, 85, 380, 160);
     const HWND infoGroup = createGroupBox(hwnd(), kIdAboutInfoGroup, "信息：", 10, 10, 380, 60);
     if (!notesGroup || !infoGroup) return false;
-    const HWND notes = createLabel(notesGroup, kIdAboutNotesLabel, kAboutNotesText, 15, 24, 360, 128,
-                                   kLabelWordWrap);
-    const HWND product = createLabel(infoGroup, kIdAboutProductLabel, aboutProductLine().c_str(),
-                                     15, 15, 351, 40);
+    const HWND notes = createLabel(notesGroup, kIdAboutNotesLabel, kAboutNotesText, 15, 24, 360,
+                                   128, kLabelWordWrap);
+    const HWND product =
+        createLabel(infoGroup, kIdAboutProductLabel, aboutProductLine().c_str(), 15, 15, 351, 40);
     if (!notes || !product) return false;
     for (HWND each : {notesGroup, infoGroup, notes, product}) {
         SendMessageA(each, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -2,8 +2,8 @@
 // AboutWindow: the product line and the notes for the user; no buttons.
 #include <windows.h>
 
-#include "platform/text.h"
 #include "app/windowing/program_window.h"
+#include "platform/text.h"
 
 class AboutWindow final : public ProgramWindow {
 public:

@@ -26,11 +26,10 @@ LRESULT CALLBACK groupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 HWND createGroupBox(HWND parent, int id, const char* title, int x, int y, int width, int height) {
-    const HWND box = CreateWindowExA(0, "BUTTON", title,
-                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, x, y,
-                                     width, height, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     GetModuleHandleA(nullptr), nullptr);
+    const HWND box = CreateWindowExA(
+        0, "BUTTON", title, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, x, y, width,
+        height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        GetModuleHandleA(nullptr), nullptr);
     if (!box) return nullptr;
     SetPropA(box, kOriginalProcedure,
              reinterpret_cast<HANDLE>(GetWindowLongPtrA(box, GWLP_WNDPROC)));

@@ -6,9 +6,7 @@
 
 namespace {
 
-HFONT labelFont(HWND label) {
-    return reinterpret_cast<HFONT>(GetWindowLongPtrA(label, 0));
-}
+HFONT labelFont(HWND label) { return reinterpret_cast<HFONT>(GetWindowLongPtrA(label, 0)); }
 
 void paintLabel(HWND label, HDC dc) {
     RECT area;
@@ -16,7 +14,8 @@ void paintLabel(HWND label, HDC dc) {
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
 
     std::string text(static_cast<size_t>(GetWindowTextLengthA(label)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
 
     const HGDIOBJ oldFont = SelectObject(dc, labelFont(label));
     SetTextColor(dc, RGB(0, 0, 0));
@@ -33,15 +32,13 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         SetWindowLongPtrA(label, 0, static_cast<LONG_PTR>(wParam));
         if (LOWORD(lParam)) InvalidateRect(label, nullptr, TRUE);
         return 0;
-    case WM_GETFONT:
-        return static_cast<LRESULT>(GetWindowLongPtrA(label, 0));
+    case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrA(label, 0));
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcA(label, message, wParam, lParam);
         InvalidateRect(label, nullptr, TRUE);
         return result;
     }
-    case WM_ERASEBKGND:
-        return 1;  // paintLabel fills the whole area itself
+    case WM_ERASEBKGND: return 1;  // paintLabel fills the whole area itself
     case WM_PAINT: {
         PAINTSTRUCT paint;
         const HDC dc = BeginPaint(label, &paint);
@@ -49,11 +46,8 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         EndPaint(label, &paint);
         return 0;
     }
-    case WM_PRINTCLIENT:
-        paintLabel(label, reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;  // a label takes no clicks, as a static does
+    case WM_PRINTCLIENT: paintLabel(label, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_NCHITTEST: return HTTRANSPARENT;  // a label takes no clicks, as a static does
     }
     return DefWindowProcA(label, message, wParam, lParam);
 }
@@ -72,9 +66,8 @@ bool registerLabelClass(HINSTANCE instance) {
 
 HWND createLabel(HWND parent, int id, const char* text, int x, int y, int width, int height,
                  DWORD labelStyle) {
-    return CreateWindowExA(0, VELLUMARK_LABEL_CLASS, text, WS_CHILD | WS_VISIBLE | labelStyle,
-                           x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    return CreateWindowExA(0, VELLUMARK_LABEL_CLASS, text, WS_CHILD | WS_VISIBLE | labelStyle, x, y,
+                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
                            nullptr);
 }

@@ -45,8 +45,8 @@ HWND createControl(const ControlLayout& layout, HWND parent) {
         return edit;
     }
     case ControlKind::Button:
-        return createChild("BUTTON", layout.text, WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER,
-                           0, layout, parent);
+        return createChild("BUTTON", layout.text,
+                           WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER, 0, layout, parent);
     case ControlKind::GroupBox:
         return createGroupBox(parent, layout.id, layout.text, layout.x, layout.y, layout.width,
                               layout.height);
@@ -157,7 +157,8 @@ bool MainWindow::translateKey(const MSG& message) {
         moveFocusAlongTabOrder(GetKeyState(VK_SHIFT) < 0);
         return true;
     }
-    if (message.wParam == VK_RETURN && (message.message == WM_KEYDOWN || message.message == WM_CHAR)) {
+    if (message.wParam == VK_RETURN &&
+        (message.message == WM_KEYDOWN || message.message == WM_CHAR)) {
         return true;  // no default button: Enter presses nothing
     }
     if (message.message == WM_CHAR && message.wParam == '\t') return true;
@@ -179,13 +180,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
-    case kBrandSelectedMessage:
-        events_.dispatch(WindowEvent::BrandSelected);
-        return 0;
+    case kBrandSelectedMessage: events_.dispatch(WindowEvent::BrandSelected); return 0;
     case kPictureBoxMousePressed:
         if (HIWORD(wParam) == kIdBanner) {
-            events_.bannerPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
-                                  LOWORD(wParam));
+            events_.bannerPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), LOWORD(wParam));
         }
         return 0;
     case WM_ACTIVATE:
@@ -193,7 +191,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const HWND focused = GetFocus();
             if (focused && IsChild(hwnd(), focused)) lastFocus_ = focused;
         } else {
-            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : control(kIdManufacturerEdit));
+            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
+                                                        : control(kIdManufacturerEdit));
         }
         return 0;
     }

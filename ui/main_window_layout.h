@@ -45,7 +45,19 @@ inline constexpr ControlLayout kMainWindowLayout[] = {
 
 // The controls that take focus by Tab, in the reverse of the list order.
 inline constexpr int kMainWindowTabOrder[] = {
-    kIdManufacturerEdit, kIdModelEdit, kIdSupportPhoneEdit, kIdSupportHoursEdit, kIdSupportUrlEdit,
-    kIdExitButton, kIdApplyButton, kIdRestoreButton, kIdAboutButton, kIdBackgroundPathEdit,
-    kIdBackgroundBrowseButton, kIdPreviewButton, kIdLogoBrowseButton, kIdLogoPathEdit, kIdBrandList,
+    kIdManufacturerEdit,
+    kIdModelEdit,
+    kIdSupportPhoneEdit,
+    kIdSupportHoursEdit,
+    kIdSupportUrlEdit,
+    kIdExitButton,
+    kIdApplyButton,
+    kIdRestoreButton,
+    kIdAboutButton,
+    kIdBackgroundPathEdit,
+    kIdBackgroundBrowseButton,
+    kIdPreviewButton,
+    kIdLogoBrowseButton,
+    kIdLogoPathEdit,
+    kIdBrandList,
 };

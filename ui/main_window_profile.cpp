@@ -28,7 +28,8 @@ Text MainWindowProfile::text(ProfileField field) const {
     const HWND edit = window ? window->control(controlIdOf(field)) : nullptr;
     if (!edit) return {};
     Text content(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    content.resize(static_cast<size_t>(GetWindowTextA(edit, content.data(), static_cast<int>(content.size()))));
+    content.resize(static_cast<size_t>(
+        GetWindowTextA(edit, content.data(), static_cast<int>(content.size()))));
     return content;
 }
 

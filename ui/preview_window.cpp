@@ -26,9 +26,9 @@ PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes
         delete window;
         return nullptr;
     }
-    const HWND box = createPictureBox(window->hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth,
-                                      kWindowHeight, GetSysColor(COLOR_BTNFACE),
-                                      PictureMode::StretchToBox);
+    const HWND box =
+        createPictureBox(window->hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth, kWindowHeight,
+                         GetSysColor(COLOR_BTNFACE), PictureMode::StretchToBox);
     if (!box || !SetTimer(window->hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr)) {
         DestroyWindow(window->hwnd());
         return nullptr;

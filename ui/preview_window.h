@@ -3,9 +3,9 @@
 // background stretched over it and closes itself by its timer.
 #include <windows.h>
 
-#include "platform/bytes.h"
 #include "app/windowing/program_window.h"
 #include "app/windowing/window_events.h"
+#include "platform/bytes.h"
 
 constexpr UINT kPreviewTimerMilliseconds = 3000;
 

@@ -1,3 +1,5 @@
 #include "app/routing/about_handlers.h"
 
-void showAbout(WindowOperations& windows) { windows.loadWindow(WindowId::About, WindowMode::Modal); }
+void showAbout(WindowOperations& windows) {
+    windows.loadWindow(WindowId::About, WindowMode::Modal);
+}

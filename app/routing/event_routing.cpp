@@ -1,11 +1,11 @@
 #include "app/routing/event_routing.h"
 
-#include "profile/choose_background.h"
-#include "profile/choose_logo.h"
-#include "profile/preset_handlers.h"
 #include "app/routing/about_handlers.h"
 #include "app/routing/main_handlers.h"
 #include "app/routing/preview_handlers.h"
+#include "profile/choose_background.h"
+#include "profile/choose_logo.h"
+#include "profile/preset_handlers.h"
 #include "system/apply_oem_settings.h"
 #include "system/restore_defaults.h"
 

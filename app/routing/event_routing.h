@@ -1,10 +1,10 @@
 #pragma once
 // Which handler each event the windows report reaches.
+#include "app/windowing/window_events.h"
+#include "app/windowing/window_operations.h"
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-#include "app/windowing/window_events.h"
-#include "app/windowing/window_operations.h"
 
 class EventRouter final : public WindowEvents {
 public:

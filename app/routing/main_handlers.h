@@ -1,8 +1,8 @@
 #pragma once
 // The handlers of MainWindow's own events: its creation, the exit button
 // and a press on the banner.
-#include "profile/oem_profile.h"
 #include "app/windowing/window_operations.h"
+#include "profile/oem_profile.h"
 
 void mainWindowCreated(OemProfile& profile);
 void exitProgram(WindowOperations& windows);

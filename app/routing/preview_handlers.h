@@ -1,7 +1,7 @@
 #pragma once
+#include "app/windowing/window_operations.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-#include "app/windowing/window_operations.h"
 
 // Opens the preview without blocking, or says that no background is named.
 void showPreview(const OemProfile& profile, UserServices& user, WindowOperations& windows);

@@ -8,7 +8,8 @@ LRESULT CALLBACK ProgramWindow::windowProcedure(HWND hwnd, UINT message, WPARAM 
                                                 LPARAM lParam) {
     ProgramWindow* window;
     if (message == WM_NCCREATE) {
-        window = static_cast<ProgramWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window =
+            static_cast<ProgramWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     } else {
@@ -41,9 +42,7 @@ LRESULT ProgramWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // until the modal window, message or dialog over it has gone.
         if (IsWindowEnabled(hwnd_)) host_.completeDestroy(id_);
         return 0;
-    case kDeferredDestroyMessage:
-        host_.deferredDestroyArrived(id_);
-        return 0;
+    case kDeferredDestroyMessage: host_.deferredDestroyArrived(id_); return 0;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
@@ -61,8 +60,8 @@ bool ProgramWindow::createCentred(const WindowFrame& frame, HWND owner) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - frame.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - frame.height) / 2;
     created_ = CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, x, y,
-                               frame.width, frame.height, owner, nullptr,
-                               GetModuleHandleA(nullptr), this) != nullptr;
+                               frame.width, frame.height, owner, nullptr, GetModuleHandleA(nullptr),
+                               this) != nullptr;
     return created_;
 }
 

@@ -8,8 +8,9 @@ bool WindowManager::createApplicationWindow() {
     RegisterClassA(&windowClass);
     // Hidden and zero-sized: it exists only to own modal windows, which so
     // get no taskbar button of their own.
-    applicationWindow_ = CreateWindowExA(WS_EX_TOOLWINDOW, VELLUMARK_APPLICATION_WINDOW_CLASS, "",
-                                         WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance_, nullptr);
+    applicationWindow_ =
+        CreateWindowExA(WS_EX_TOOLWINDOW, VELLUMARK_APPLICATION_WINDOW_CLASS, "", WS_POPUP, 0, 0, 0,
+                        0, nullptr, nullptr, instance_, nullptr);
     return applicationWindow_ != nullptr;
 }
 
@@ -44,7 +45,8 @@ bool WindowManager::loadWindow(WindowId window, WindowMode mode) {
     if (target.window) completeDestroy(window);
 
     const HWND activeBefore = GetActiveWindow();
-    HostedWindow* created = target.factory ? target.factory(modal ? applicationWindow_ : nullptr) : nullptr;
+    HostedWindow* created =
+        target.factory ? target.factory(modal ? applicationWindow_ : nullptr) : nullptr;
     if (!created) return false;
     target.window = created;
     created->onCreated();
@@ -111,7 +113,8 @@ void WindowManager::restoreDisabledWindows(Slot& target) {
     target.disabledWindows.clear();
     // A modal window's owner is the hidden application window, which cannot
     // take the activation back; hand it to the window that had it.
-    if (target.activeBefore && IsWindow(target.activeBefore) && IsWindowEnabled(target.activeBefore)) {
+    if (target.activeBefore && IsWindow(target.activeBefore) &&
+        IsWindowEnabled(target.activeBefore)) {
         SetActiveWindow(target.activeBefore);
     }
     target.activeBefore = nullptr;

@@ -35,13 +35,12 @@ struct DibHeader {
     std::uint64_t paletteEntriesDeclared = 0;
 };
 
-bool isSupportedLayout(const DibHeader& header, bool coreHeader)
-{
+bool isSupportedLayout(const DibHeader& header, bool coreHeader) {
     const unsigned bits = header.bitCount;
-    if (coreHeader)
-        return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+    if (coreHeader) return bits == 1 || bits == 4 || bits == 8 || bits == 24;
     switch (header.compression) {
-    case kCompressionRgb: return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case kCompressionRgb:
+        return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
     // Compressed bitmaps are bottom-up by definition; GDI refuses top-down ones.
     case kCompressionRle8: return bits == 8 && !header.topDown;
     case kCompressionRle4: return bits == 4 && !header.topDown;
@@ -51,13 +50,12 @@ bool isSupportedLayout(const DibHeader& header, bool coreHeader)
     }
 }
 
-bool readDibHeader(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask, DibHeader& header)
-{
+bool readDibHeader(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask,
+                   DibHeader& header) {
     ByteReader reader(dib, size);
     const std::uint32_t headerSize = reader.u32();
     const bool coreHeader = headerSize == kCoreHeaderSize;
-    if (!coreHeader && headerSize < kInfoHeaderSize)
-        return false;
+    if (!coreHeader && headerSize < kInfoHeaderSize) return false;
 
     std::int64_t width = 0;
     std::int64_t height = 0;
@@ -78,34 +76,26 @@ bool readDibHeader(const std::uint8_t* dib, std::size_t size, bool heightInclude
         colorsUsed = reader.u32();
         reader.u32();  // important colours
         if (headerSize >= kHeaderSizeWithRgbMasks) {
-            for (int channel = 0; channel < 3; ++channel)
-                header.masks[channel] = reader.u32();
+            for (int channel = 0; channel < 3; ++channel) header.masks[channel] = reader.u32();
         }
-        if (headerSize >= kHeaderSizeWithAlphaMask)
-            header.masks[3] = reader.u32();
+        if (headerSize >= kHeaderSizeWithAlphaMask) header.masks[3] = reader.u32();
     }
     // The whole declared header must be there, whatever its version.
-    if (!reader.ok() || !reader.seek(headerSize))
-        return false;
+    if (!reader.ok() || !reader.seek(headerSize)) return false;
 
     // A plain info header keeps the channel masks right after it.
     if (headerSize == kInfoHeaderSize && (header.compression == kCompressionBitfields ||
                                           header.compression == kCompressionAlphaBitfields)) {
         const int maskCount = header.compression == kCompressionAlphaBitfields ? 4 : 3;
-        for (int channel = 0; channel < maskCount; ++channel)
-            header.masks[channel] = reader.u32();
-        if (!reader.ok())
-            return false;
+        for (int channel = 0; channel < maskCount; ++channel) header.masks[channel] = reader.u32();
+        if (!reader.ok()) return false;
     }
     header.paletteOffset = reader.position();
 
     header.topDown = height < 0;
-    if (height < 0)
-        height = -height;
-    if (heightIncludesMask)
-        height /= 2;
-    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX)
-        return false;
+    if (height < 0) height = -height;
+    if (heightIncludesMask) height /= 2;
+    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX) return false;
     header.width = static_cast<std::uint64_t>(width);
     header.height = static_cast<std::uint64_t>(height);
 
@@ -122,34 +112,26 @@ struct Channel {
     unsigned shift = 0;
     unsigned bits = 0;
 
-    explicit Channel(std::uint32_t channelMask) : mask(channelMask)
-    {
-        if (mask == 0)
-            return;
-        while (((mask >> shift) & 1u) == 0)
-            ++shift;
+    explicit Channel(std::uint32_t channelMask) : mask(channelMask) {
+        if (mask == 0) return;
+        while (((mask >> shift) & 1u) == 0) ++shift;
         // The span from the lowest to the highest set bit, so a mask with
         // holes still yields at most 8 bits.
         unsigned highest = 31;
-        while (((mask >> highest) & 1u) == 0)
-            --highest;
+        while (((mask >> highest) & 1u) == 0) --highest;
         bits = highest - shift + 1;
     }
 
-    std::uint32_t extract(std::uint32_t pixel) const
-    {
-        if (bits == 0)
-            return 0;
+    std::uint32_t extract(std::uint32_t pixel) const {
+        if (bits == 0) return 0;
         const std::uint32_t value = (pixel & mask) >> shift;
-        if (bits >= 8)
-            return value >> (bits - 8);
+        if (bits >= 8) return value >> (bits - 8);
         const std::uint32_t maximum = (1u << bits) - 1;
         return (value * 255 + maximum / 2) / maximum;
     }
 };
 
-std::uint32_t loadLe32(const std::uint8_t* p)
-{
+std::uint32_t loadLe32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
@@ -163,8 +145,7 @@ public:
           red_(header.masks[0]),
           green_(header.masks[1]),
           blue_(header.masks[2]),
-          alpha_(keepAlpha ? header.masks[3] : 0)
-    {
+          alpha_(keepAlpha ? header.masks[3] : 0) {
         const bool masked = header.compression == kCompressionBitfields ||
                             header.compression == kCompressionAlphaBitfields;
         if (!masked && header.bitCount == 16) {
@@ -174,12 +155,13 @@ public:
         }
         plain32_ = header.bitCount == 32 &&
                    (!masked || (header.masks[0] == 0x00FF0000 && header.masks[1] == 0x0000FF00 &&
-                                header.masks[2] == 0x000000FF && (!keepAlpha || header.masks[3] == 0xFF000000)));
+                                header.masks[2] == 0x000000FF &&
+                                (!keepAlpha || header.masks[3] == 0xFF000000)));
     }
 
     // The row's pixels at the columns the output samples.
-    void decode(const std::uint8_t* source, std::uint32_t* target, const SampleAxis& columns) const
-    {
+    void decode(const std::uint8_t* source, std::uint32_t* target,
+                const SampleAxis& columns) const {
         const int width = columns.outputSize();
         auto at = [&columns](int x) { return static_cast<std::size_t>(columns.sourceOf(x)); };
         switch (header_.bitCount) {
@@ -192,12 +174,12 @@ public:
                 target[x] = palette_[(source[at(x) >> 1] >> ((at(x) & 1) ? 0 : 4)) & 0x0F];
             break;
         case 8:
-            for (int x = 0; x < width; ++x)
-                target[x] = palette_[source[at(x)]];
+            for (int x = 0; x < width; ++x) target[x] = palette_[source[at(x)]];
             break;
         case 16:
             for (int x = 0; x < width; ++x)
-                target[x] = fromMasks(static_cast<std::uint32_t>(source[2 * at(x)] | (source[2 * at(x) + 1] << 8)));
+                target[x] = fromMasks(
+                    static_cast<std::uint32_t>(source[2 * at(x)] | (source[2 * at(x) + 1] << 8)));
             break;
         case 24:
             for (int x = 0; x < width; ++x) {
@@ -211,18 +193,17 @@ public:
                 for (int x = 0; x < width; ++x)
                     target[x] = loadLe32(source + 4 * at(x)) | alphaFill;
             } else {
-                for (int x = 0; x < width; ++x)
-                    target[x] = fromMasks(loadLe32(source + 4 * at(x)));
+                for (int x = 0; x < width; ++x) target[x] = fromMasks(loadLe32(source + 4 * at(x)));
             }
             break;
         }
     }
 
 private:
-    std::uint32_t fromMasks(std::uint32_t pixel) const
-    {
+    std::uint32_t fromMasks(std::uint32_t pixel) const {
         const std::uint32_t alpha = alpha_.mask != 0 ? alpha_.extract(pixel) : 0xFF;
-        return (alpha << 24) | (red_.extract(pixel) << 16) | (green_.extract(pixel) << 8) | blue_.extract(pixel);
+        return (alpha << 24) | (red_.extract(pixel) << 16) | (green_.extract(pixel) << 8) |
+               blue_.extract(pixel);
     }
 
     const DibHeader& header_;
@@ -237,9 +218,9 @@ private:
 
 // Run-length encoded rows; pixels the stream skips or never reaches stay as filled.
 // Only pixels the output samples are stored; the stream is walked whole.
-std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, const DibHeader& header,
-                              const std::uint32_t* palette, const SampleGrid& grid, DecodedImage& out)
-{
+std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available,
+                              const DibHeader& header, const std::uint32_t* palette,
+                              const SampleGrid& grid, DecodedImage& out) {
     const bool fourBit = header.compression == kCompressionRle4;
     const std::uint64_t width = header.width;
     const std::uint64_t height = header.height;
@@ -251,7 +232,8 @@ std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, c
         if (outputRow >= 0 && x < width) {
             const int outputColumn = grid.columns.outputOf(x);
             if (outputColumn >= 0)
-                out.pixels[static_cast<std::size_t>(outputRow) * outputWidth + outputColumn] = palette[index];
+                out.pixels[static_cast<std::size_t>(outputRow) * outputWidth + outputColumn] =
+                    palette[index];
         }
         ++x;
     };
@@ -283,14 +265,12 @@ std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, c
             const std::uint8_t* literal = reader.take(present);
             for (unsigned i = 0; i < value && x < width; ++i) {
                 const std::size_t byteIndex = fourBit ? i / 2 : i;
-                if (byteIndex >= present)
-                    break;
+                if (byteIndex >= present) break;
                 put(fourBit ? ((i & 1) ? (literal[byteIndex] & 0x0F) : (literal[byteIndex] >> 4))
                             : literal[byteIndex]);
             }
             // Literal runs are padded to a 16-bit boundary.
-            if (byteCount & 1)
-                reader.skip(1);
+            if (byteCount & 1) reader.skip(1);
         }
     }
     return reader.position();
@@ -298,19 +278,17 @@ std::uint64_t decodeRunLength(const std::uint8_t* rows, std::size_t available, c
 
 }  // namespace
 
-bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask, int& width, int& height)
-{
+bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask, int& width,
+                int& height) {
     DibHeader header;
-    if (!readDibHeader(dib, size, heightIncludesMask, header))
-        return false;
+    if (!readDibHeader(dib, size, heightIncludesMask, header)) return false;
     width = static_cast<int>(header.width);
     height = static_cast<int>(header.height);
     return true;
 }
 
-bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request, const DecodeTarget& target,
-               DecodedImage& out, std::uint64_t& pixelEnd)
-{
+bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request,
+               const DecodeTarget& target, DecodedImage& out, std::uint64_t& pixelEnd) {
     DibHeader header;
     if (!readDibHeader(dib, size, request.heightIncludesMask, header) ||
         !withinPixelCap(header.width, header.height))
@@ -319,8 +297,7 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
     const std::uint64_t paletteBytes = header.paletteEntriesDeclared * header.paletteEntrySize;
     const std::uint64_t pixelOffset =
         request.pixelOffset != 0 ? request.pixelOffset : header.paletteOffset + paletteBytes;
-    if (pixelOffset >= size)
-        return false;
+    if (pixelOffset >= size) return false;
 
     // Indices past the colours the file really holds show black.
     std::uint32_t palette[256];
@@ -336,8 +313,7 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
     }
 
     const SampleGrid grid(header.width, header.height, target);
-    if (!allocateImage(out, grid, kOpaqueBlack))
-        return false;
+    if (!allocateImage(out, grid, kOpaqueBlack)) return false;
 
     const std::uint8_t* rows = dib + pixelOffset;
     const std::size_t available = size - static_cast<std::size_t>(pixelOffset);
@@ -355,7 +331,8 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
         const std::uint64_t imageRow = grid.rows.sourceOf(outputRow);
         const std::uint64_t fileRow = header.topDown ? imageRow : header.height - 1 - imageRow;
         if (fileRow < rowsPresent)
-            rowDecoder.decode(rows + fileRow * stride, out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width,
+            rowDecoder.decode(rows + fileRow * stride,
+                              out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width,
                               grid.columns);
     }
     return true;
@@ -364,22 +341,20 @@ bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& requ
 namespace {
 
 // The DIB that follows the file header, and where the file says its rows start.
-bool locateDib(const std::uint8_t* data, std::size_t size, std::uint64_t& pixelOffsetInDib)
-{
-    if (size <= kFileHeaderSize || data[0] != 'B' || data[1] != 'M')
-        return false;
+bool locateDib(const std::uint8_t* data, std::size_t size, std::uint64_t& pixelOffsetInDib) {
+    if (size <= kFileHeaderSize || data[0] != 'B' || data[1] != 'M') return false;
     ByteReader reader(data, size);
     reader.skip(10);
     const std::uint32_t pixelOffset = reader.u32();
     const std::uint32_t headerSize = reader.u32();
-    if (!reader.ok())
-        return false;
+    if (!reader.ok()) return false;
     // Some writers leave the offset 0; the rows then follow the colour table.
     if (pixelOffset == 0) {
         pixelOffsetInDib = 0;
         return true;
     }
-    if (pixelOffset < kFileHeaderSize + static_cast<std::uint64_t>(headerSize) || pixelOffset >= size)
+    if (pixelOffset < kFileHeaderSize + static_cast<std::uint64_t>(headerSize) ||
+        pixelOffset >= size)
         return false;
     pixelOffsetInDib = pixelOffset - kFileHeaderSize;
     return true;
@@ -387,11 +362,10 @@ bool locateDib(const std::uint8_t* data, std::size_t size, std::uint64_t& pixelO
 
 }  // namespace
 
-bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
-{
+bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                  DecodedImage& out) {
     DibRequest request;
-    if (!locateDib(data, size, request.pixelOffset))
-        return false;
+    if (!locateDib(data, size, request.pixelOffset)) return false;
     std::uint64_t pixelEnd = 0;
     if (decodeDib(data + kFileHeaderSize, size - kFileHeaderSize, request, target, out, pixelEnd))
         return true;
@@ -399,9 +373,7 @@ bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget
     return false;
 }
 
-bool measureBitmap(const std::uint8_t* data, std::size_t size, int& width, int& height)
-{
-    if (size <= kFileHeaderSize || data[0] != 'B' || data[1] != 'M')
-        return false;
+bool measureBitmap(const std::uint8_t* data, std::size_t size, int& width, int& height) {
+    if (size <= kFileHeaderSize || data[0] != 'B' || data[1] != 'M') return false;
     return measureDib(data + kFileHeaderSize, size - kFileHeaderSize, false, width, height);
 }

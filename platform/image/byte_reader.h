@@ -13,8 +13,7 @@ public:
     std::size_t position() const { return position_; }
     std::size_t remaining() const { return size_ - position_; }
 
-    bool seek(std::uint64_t offset)
-    {
+    bool seek(std::uint64_t offset) {
         if (offset > size_) {
             ok_ = false;
             return false;
@@ -26,8 +25,7 @@ public:
     bool skip(std::uint64_t count) { return seek(position_ + count); }
 
     // Pointer to `count` bytes at the current position, or null when fewer remain.
-    const std::uint8_t* take(std::uint64_t count)
-    {
+    const std::uint8_t* take(std::uint64_t count) {
         if (count > remaining()) {
             ok_ = false;
             return nullptr;
@@ -37,20 +35,17 @@ public:
         return start;
     }
 
-    std::uint8_t u8()
-    {
+    std::uint8_t u8() {
         const std::uint8_t* p = take(1);
         return p ? p[0] : 0;
     }
 
-    std::uint16_t u16()
-    {
+    std::uint16_t u16() {
         const std::uint8_t* p = take(2);
         return p ? static_cast<std::uint16_t>(p[0] | (p[1] << 8)) : 0;
     }
 
-    std::uint32_t u32()
-    {
+    std::uint32_t u32() {
         const std::uint8_t* p = take(4);
         return p ? static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
                        (static_cast<std::uint32_t>(p[2]) << 16) |

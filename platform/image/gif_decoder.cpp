@@ -42,58 +42,46 @@ struct GifLayout {
     std::size_t imageDataOffset = 0;
 };
 
-bool readColourTable(ByteReader& reader, unsigned sizeBits, ColourTable& table)
-{
+bool readColourTable(ByteReader& reader, unsigned sizeBits, ColourTable& table) {
     table.count = 1u << (sizeBits + 1);
     const std::uint8_t* entries = reader.take(3ull * table.count);
-    if (entries == nullptr)
-        return false;
+    if (entries == nullptr) return false;
     for (unsigned i = 0; i < table.count; ++i)
         table.colours[i] = opaquePixel(entries[3 * i], entries[3 * i + 1], entries[3 * i + 2]);
     return true;
 }
 
 // Skips data sub-blocks up to and including the empty terminator.
-bool skipSubBlocks(ByteReader& reader)
-{
+bool skipSubBlocks(ByteReader& reader) {
     for (;;) {
         const std::uint8_t length = reader.u8();
-        if (!reader.ok())
-            return false;
-        if (length == 0)
-            return true;
-        if (!reader.skip(length))
-            return false;
+        if (!reader.ok()) return false;
+        if (length == 0) return true;
+        if (!reader.skip(length)) return false;
     }
 }
 
-bool readGraphicControl(ByteReader& reader, int& transparentIndex)
-{
+bool readGraphicControl(ByteReader& reader, int& transparentIndex) {
     const std::uint8_t length = reader.u8();
     const std::uint8_t* block = reader.take(length);
-    if (block == nullptr)
-        return false;
-    if (length >= 4)
-        transparentIndex = (block[0] & 1) ? block[3] : -1;
+    if (block == nullptr) return false;
+    if (length >= 4) transparentIndex = (block[0] & 1) ? block[3] : -1;
     return skipSubBlocks(reader);
 }
 
 // Reads everything up to the first frame's pixel data. With `readTables`
 // false only sizes are gathered, for measuring.
-bool readLayout(const std::uint8_t* data, std::size_t size, bool readTables, GifLayout& layout)
-{
+bool readLayout(const std::uint8_t* data, std::size_t size, bool readTables, GifLayout& layout) {
     ByteReader reader(data, size);
     reader.skip(kSignatureSize);
     layout.screenWidth = reader.u16();
     layout.screenHeight = reader.u16();
     const std::uint8_t screenFlags = reader.u8();
     reader.skip(2);  // background colour, aspect ratio
-    if (!reader.ok())
-        return false;
+    if (!reader.ok()) return false;
     if (screenFlags & 0x80) {
         if (readTables) {
-            if (!readColourTable(reader, screenFlags & 0x07, layout.globalTable))
-                return false;
+            if (!readColourTable(reader, screenFlags & 0x07, layout.globalTable)) return false;
         } else if (!reader.skip(3ull << ((screenFlags & 0x07) + 1))) {
             return false;
         }
@@ -101,19 +89,17 @@ bool readLayout(const std::uint8_t* data, std::size_t size, bool readTables, Gif
 
     for (;;) {
         const std::uint8_t introducer = reader.u8();
-        if (!reader.ok())
-            return false;
+        if (!reader.ok()) return false;
         if (introducer == kExtensionIntroducer) {
             const std::uint8_t label = reader.u8();
-            const bool read = label == kGraphicControlLabel ? readGraphicControl(reader, layout.transparentIndex)
-                                                            : skipSubBlocks(reader);
-            if (!read)
-                return false;
+            const bool read = label == kGraphicControlLabel
+                                  ? readGraphicControl(reader, layout.transparentIndex)
+                                  : skipSubBlocks(reader);
+            if (!read) return false;
             continue;
         }
         // The trailer, or anything unknown, before the first frame: no picture.
-        if (introducer != kImageSeparator)
-            return false;
+        if (introducer != kImageSeparator) return false;
 
         Frame& frame = layout.frame;
         frame.left = reader.u16();
@@ -121,14 +107,12 @@ bool readLayout(const std::uint8_t* data, std::size_t size, bool readTables, Gif
         frame.width = reader.u16();
         frame.height = reader.u16();
         const std::uint8_t frameFlags = reader.u8();
-        if (!reader.ok())
-            return false;
+        if (!reader.ok()) return false;
         frame.interlaced = (frameFlags & 0x40) != 0;
         frame.hasLocalTable = (frameFlags & 0x80) != 0;
         frame.localTableBits = frameFlags & 0x07;
         if (frame.hasLocalTable && readTables) {
-            if (!readColourTable(reader, frame.localTableBits, layout.localTable))
-                return false;
+            if (!readColourTable(reader, frame.localTableBits, layout.localTable)) return false;
         } else if (frame.hasLocalTable && !reader.skip(3ull << (frame.localTableBits + 1))) {
             return false;
         }
@@ -139,8 +123,7 @@ bool readLayout(const std::uint8_t* data, std::size_t size, bool readTables, Gif
 
 // The logical screen is what Windows reports; a screen of zero size (some
 // writers leave it so) falls back to the extent of the first frame.
-void canvasSize(const GifLayout& layout, unsigned& width, unsigned& height)
-{
+void canvasSize(const GifLayout& layout, unsigned& width, unsigned& height) {
     width = layout.screenWidth;
     height = layout.screenHeight;
     if (width == 0 || height == 0) {
@@ -150,14 +133,12 @@ void canvasSize(const GifLayout& layout, unsigned& width, unsigned& height)
 }
 
 // Joins the data sub-blocks into one stream; a cut-short file yields what is there.
-std::vector<std::uint8_t> gatherSubBlocks(ByteReader& reader)
-{
+std::vector<std::uint8_t> gatherSubBlocks(ByteReader& reader) {
     std::vector<std::uint8_t> stream;
     stream.reserve(reader.remaining());
     for (;;) {
         const std::uint8_t length = reader.u8();
-        if (!reader.ok() || length == 0)
-            break;
+        if (!reader.ok() || length == 0) break;
         const std::size_t present = std::min<std::size_t>(length, reader.remaining());
         const std::uint8_t* block = reader.take(present);
         stream.insert(stream.end(), block, block + present);
@@ -166,17 +147,16 @@ std::vector<std::uint8_t> gatherSubBlocks(ByteReader& reader)
 }
 
 // Where the n-th stored row of a frame goes on the frame.
-unsigned displayRow(unsigned storedRow, unsigned height, bool interlaced)
-{
-    if (!interlaced)
-        return storedRow;
+unsigned displayRow(unsigned storedRow, unsigned height, bool interlaced) {
+    if (!interlaced) return storedRow;
     static const unsigned kPassStart[] = {0, 4, 2, 1};
     static const unsigned kPassStep[] = {8, 8, 4, 2};
     for (int pass = 0; pass < 4; ++pass) {
         const unsigned rowsInPass =
-            height > kPassStart[pass] ? (height - kPassStart[pass] + kPassStep[pass] - 1) / kPassStep[pass] : 0;
-        if (storedRow < rowsInPass)
-            return kPassStart[pass] + storedRow * kPassStep[pass];
+            height > kPassStart[pass]
+                ? (height - kPassStart[pass] + kPassStep[pass] - 1) / kPassStep[pass]
+                : 0;
+        if (storedRow < rowsInPass) return kPassStart[pass] + storedRow * kPassStep[pass];
         storedRow -= rowsInPass;
     }
     return height;
@@ -187,16 +167,19 @@ unsigned displayRow(unsigned storedRow, unsigned height, bool interlaced)
 // off or not sampled are decoded only to be dropped.
 class FrameRows {
 public:
-    FrameRows(const Frame& frame, const SampleGrid& grid, const std::uint32_t* colours, DecodedImage& out)
-        : frame_(frame), grid_(grid), colours_(colours), out_(out), row_(frame.width)
-    {
+    FrameRows(const Frame& frame, const SampleGrid& grid, const std::uint32_t* colours,
+              DecodedImage& out)
+        : frame_(frame), grid_(grid), colours_(colours), out_(out), row_(frame.width) {
         // Frame columns that lie on the screen; the rest are never looked at.
         const std::uint64_t screenWidth = grid.columns.sourceSize();
-        visibleColumns_ = frame.left < screenWidth ? std::min<std::uint64_t>(frame.width, screenWidth - frame.left) : 0;
+        visibleColumns_ = frame.left < screenWidth
+                              ? std::min<std::uint64_t>(frame.width, screenWidth - frame.left)
+                              : 0;
         // Decoding stops after the last stored row that any output row needs.
         const std::uint64_t screenRowsNeeded = grid.rows.sourceNeeded();
         for (unsigned stored = 0; stored < frame.height; ++stored) {
-            if (frame.top + std::uint64_t{displayRow(stored, frame.height, frame.interlaced)} < screenRowsNeeded)
+            if (frame.top + std::uint64_t{displayRow(stored, frame.height, frame.interlaced)} <
+                screenRowsNeeded)
                 storedRowsNeeded_ = stored + 1;
             else if (!frame.interlaced)
                 break;
@@ -205,40 +188,37 @@ public:
 
     bool full() const { return storedRow_ >= storedRowsNeeded_; }
 
-    void put(const std::uint8_t* indices, std::size_t count)
-    {
+    void put(const std::uint8_t* indices, std::size_t count) {
         while (count > 0 && !full()) {
             const std::size_t taken = std::min<std::size_t>(count, frame_.width - column_);
             std::copy(indices, indices + taken, row_.begin() + column_);
             column_ += taken;
             indices += taken;
             count -= taken;
-            if (column_ == frame_.width)
-                finishRow();
+            if (column_ == frame_.width) finishRow();
         }
     }
 
     // A row the stream ends inside of shows what it got.
-    void finish()
-    {
-        if (column_ > 0 && !full())
-            finishRow();
+    void finish() {
+        if (column_ > 0 && !full()) finishRow();
     }
 
 private:
-    void finishRow()
-    {
-        const std::uint64_t screenRow = frame_.top + std::uint64_t{displayRow(storedRow_, frame_.height, frame_.interlaced)};
+    void finishRow() {
+        const std::uint64_t screenRow =
+            frame_.top + std::uint64_t{displayRow(storedRow_, frame_.height, frame_.interlaced)};
         const int outputRow = grid_.rows.outputOf(screenRow);
         if (outputRow >= 0) {
-            std::uint32_t* target = out_.pixels.data() + static_cast<std::size_t>(outputRow) * out_.width;
+            std::uint32_t* target =
+                out_.pixels.data() + static_cast<std::size_t>(outputRow) * out_.width;
             for (int outputColumn = 0; outputColumn < out_.width; ++outputColumn) {
                 const std::uint64_t screenColumn = grid_.columns.sourceOf(outputColumn);
                 if (screenColumn < frame_.left || screenColumn - frame_.left >= visibleColumns_)
                     continue;
-                const std::size_t frameColumn = static_cast<std::size_t>(screenColumn - frame_.left);
-                if (frameColumn < column_)
-                    target[outputColumn] = colours_[row_[frameColumn]];
+                const std::size_t frameColumn =
+                    static_cast<std::size_t>(screenColumn - frame_.left);
+                if (frameColumn < column_) target[outputColumn] = colours_[row_[frameColumn]];
             }
         }
         ++storedRow_;
@@ -259,8 +239,7 @@ private:
 // Decodes LZW codes into colour indices for `rows`. Stops at the end code,
 // at the first invalid code, when the rows are full, or after
 // kMaxImagePixels indices, which bounds the work a long stream can ask for.
-void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize, FrameRows& rows)
-{
+void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize, FrameRows& rows) {
     std::uint16_t prefix[kMaxLzwCodes];
     std::uint8_t suffix[kMaxLzwCodes];
     std::uint8_t firstByte[kMaxLzwCodes];
@@ -290,8 +269,7 @@ void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize
             bitBuffer |= static_cast<std::uint32_t>(stream[streamPosition++]) << bitCount;
             bitCount += 8;
         }
-        if (bitCount < codeBits)
-            break;
+        if (bitCount < codeBits) break;
         const unsigned code = bitBuffer & ((1u << codeBits) - 1);
         bitBuffer >>= codeBits;
         bitCount -= codeBits;
@@ -302,12 +280,10 @@ void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize
             previousCode = -1;
             continue;
         }
-        if (code == endCode)
-            break;
+        if (code == endCode) break;
 
         if (previousCode < 0) {
-            if (code >= clearCode)
-                break;
+            if (code >= clearCode) break;
             const std::uint8_t index = static_cast<std::uint8_t>(code);
             rows.put(&index, 1);
             ++written;
@@ -315,8 +291,7 @@ void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize
             continue;
         }
 
-        if (code > nextCode || (code == nextCode && nextCode >= kMaxLzwCodes))
-            break;
+        if (code > nextCode || (code == nextCode && nextCode >= kMaxLzwCodes)) break;
         // Once the table is full the encoder may go on with 12-bit codes and
         // no new entries until it sends a clear code (the deferred clear).
         if (nextCode < kMaxLzwCodes) {
@@ -328,8 +303,7 @@ void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize
             suffix[nextCode] = code == nextCode ? firstByte[previous] : firstByte[code];
             length[nextCode] = static_cast<std::uint16_t>(length[previous] + 1);
             ++nextCode;
-            if (nextCode == (1u << codeBits) && codeBits < kMaxLzwCodeBits)
-                ++codeBits;
+            if (nextCode == (1u << codeBits) && codeBits < kMaxLzwCodeBits) ++codeBits;
         }
 
         // Strings are spelled back to front along their prefix chain.
@@ -348,11 +322,10 @@ void decodeLzw(const std::vector<std::uint8_t>& stream, unsigned minimumCodeSize
 
 }  // namespace
 
-bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
-{
+bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+               DecodedImage& out) {
     GifLayout layout;
-    if (!readLayout(data, size, true, layout))
-        return false;
+    if (!readLayout(data, size, true, layout)) return false;
     const Frame& frame = layout.frame;
     unsigned canvasWidth = 0;
     unsigned canvasHeight = 0;
@@ -365,11 +338,11 @@ bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& t
     ByteReader reader(data, size);
     reader.seek(layout.imageDataOffset);
     const unsigned minimumCodeSize = reader.u8();
-    if (!reader.ok() || minimumCodeSize < 2 || minimumCodeSize > 8)
-        return false;
+    if (!reader.ok() || minimumCodeSize < 2 || minimumCodeSize > 8) return false;
 
-    const ColourTable* table = frame.hasLocalTable ? &layout.localTable
-                                                   : (layout.globalTable.count ? &layout.globalTable : nullptr);
+    const ColourTable* table = frame.hasLocalTable
+                                   ? &layout.localTable
+                                   : (layout.globalTable.count ? &layout.globalTable : nullptr);
     std::uint32_t colours[256];
     for (unsigned i = 0; i < 256; ++i) {
         // Without any colour table the indices are read as grey levels.
@@ -378,12 +351,10 @@ bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& t
         else
             colours[i] = i < table->count ? table->colours[i] : kOpaqueBlack;
     }
-    if (layout.transparentIndex >= 0)
-        colours[layout.transparentIndex] = kTransparent;
+    if (layout.transparentIndex >= 0) colours[layout.transparentIndex] = kTransparent;
 
     const SampleGrid grid(canvasWidth, canvasHeight, target);
-    if (!allocateImage(out, grid, kTransparent))
-        return false;
+    if (!allocateImage(out, grid, kTransparent)) return false;
 
     const std::vector<std::uint8_t> stream = gatherSubBlocks(reader);
     FrameRows rows(frame, grid, colours, out);
@@ -391,16 +362,13 @@ bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& t
     return true;
 }
 
-bool measureGif(const std::uint8_t* data, std::size_t size, int& width, int& height)
-{
+bool measureGif(const std::uint8_t* data, std::size_t size, int& width, int& height) {
     GifLayout layout;
-    if (!readLayout(data, size, false, layout))
-        return false;
+    if (!readLayout(data, size, false, layout)) return false;
     unsigned canvasWidth = 0;
     unsigned canvasHeight = 0;
     canvasSize(layout, canvasWidth, canvasHeight);
-    if (canvasWidth == 0 || canvasHeight == 0)
-        return false;
+    if (canvasWidth == 0 || canvasHeight == 0) return false;
     width = static_cast<int>(canvasWidth);
     height = static_cast<int>(canvasHeight);
     return true;

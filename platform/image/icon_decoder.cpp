@@ -21,25 +21,20 @@ struct IconEntry {
     bool isPng = false;
 };
 
-bool readFirstEntry(const std::uint8_t* data, std::size_t size, IconEntry& entry)
-{
+bool readFirstEntry(const std::uint8_t* data, std::size_t size, IconEntry& entry) {
     ByteReader reader(data, size);
     const std::uint16_t reserved = reader.u16();
     const std::uint16_t type = reader.u16();
     const std::uint16_t count = reader.u16();
-    if (!reader.ok() || reserved != 0 || (type != 1 && type != 2) || count == 0)
-        return false;
+    if (!reader.ok() || reserved != 0 || (type != 1 && type != 2) || count == 0) return false;
 
     const std::uint8_t* directory = reader.take(kDirectoryEntrySize);
-    if (directory == nullptr)
-        return false;
+    if (directory == nullptr) return false;
     ByteReader fields(directory, kDirectoryEntrySize);
     entry.width = fields.u8();
     entry.height = fields.u8();
-    if (entry.width == 0)
-        entry.width = 256;
-    if (entry.height == 0)
-        entry.height = 256;
+    if (entry.width == 0) entry.width = 256;
+    if (entry.height == 0) entry.height = 256;
     fields.skip(6);  // colour count, reserved, planes or hotspot, bit count or hotspot
     const std::uint32_t imageSize = fields.u32();
     const std::uint32_t imageOffset = fields.u32();
@@ -56,34 +51,33 @@ bool readFirstEntry(const std::uint8_t* data, std::size_t size, IconEntry& entry
 
 // Whether any pixel of a 32-bit XOR bitmap has alpha, judged on the whole
 // bitmap as the file holds it, not only on the part that is decoded.
-bool hasAnyAlpha(const IconEntry& entry, std::uint64_t xorEnd, int width, int height)
-{
+bool hasAnyAlpha(const IconEntry& entry, std::uint64_t xorEnd, int width, int height) {
     const std::uint64_t stride = static_cast<std::uint64_t>(width) * 4;
     const std::uint64_t rowsSize = stride * static_cast<std::uint64_t>(height);
     const std::uint64_t end = std::min<std::uint64_t>(xorEnd, entry.imageSize);
     const std::uint64_t start = xorEnd > rowsSize ? xorEnd - rowsSize : 0;
     for (std::uint64_t alpha = start + 3; alpha < end; alpha += 4)
-        if (entry.image[alpha] != 0)
-            return true;
+        if (entry.image[alpha] != 0) return true;
     return false;
 }
 
 // Clears the pixels whose AND-mask bit is set and makes the others opaque.
 // Rows of the mask that the file lacks leave their pixels opaque.
-void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, std::uint64_t width, std::uint64_t height,
-                  const SampleGrid& grid, DecodedImage& image)
-{
+void applyAndMask(const std::uint8_t* mask, std::uint64_t maskBytes, std::uint64_t width,
+                  std::uint64_t height, const SampleGrid& grid, DecodedImage& image) {
     const std::uint64_t stride = ((width + 31) / 32) * 4;
     for (int outputRow = 0; outputRow < image.height; ++outputRow) {
         // Bottom-up, like the XOR bitmap.
         const std::uint64_t row = height - 1 - grid.rows.sourceOf(outputRow);
-        std::uint32_t* target = image.pixels.data() + static_cast<std::size_t>(outputRow) * image.width;
+        std::uint32_t* target =
+            image.pixels.data() + static_cast<std::size_t>(outputRow) * image.width;
         const bool rowPresent = (row + 1) * stride <= maskBytes;
         const std::uint8_t* bits = mask + row * stride;
         for (int outputColumn = 0; outputColumn < image.width; ++outputColumn) {
             const std::uint64_t x = grid.columns.sourceOf(outputColumn);
             const bool transparent = rowPresent && ((bits[x >> 3] >> (7 - (x & 7))) & 1);
-            target[outputColumn] = transparent ? kTransparent : (target[outputColumn] | 0xFF000000u);
+            target[outputColumn] =
+                transparent ? kTransparent : (target[outputColumn] | 0xFF000000u);
         }
     }
 }
@@ -93,8 +87,7 @@ struct DibSummary {
     bool topDown = false;
 };
 
-DibSummary summarizeDib(const IconEntry& entry)
-{
+DibSummary summarizeDib(const IconEntry& entry) {
     DibSummary summary;
     ByteReader reader(entry.image, entry.imageSize);
     const std::uint32_t headerSize = reader.u32();
@@ -112,19 +105,16 @@ DibSummary summarizeDib(const IconEntry& entry)
 
 }  // namespace
 
-bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
-{
+bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                DecodedImage& out) {
     IconEntry entry;
-    if (!readFirstEntry(data, size, entry) || entry.isPng)
-        return false;
+    if (!readFirstEntry(data, size, entry) || entry.isPng) return false;
     // Icon bitmaps are bottom-up by definition, their mask included.
     const DibSummary summary = summarizeDib(entry);
-    if (summary.topDown)
-        return false;
+    if (summary.topDown) return false;
     int width = 0;
     int height = 0;
-    if (!measureDib(entry.image, entry.imageSize, true, width, height))
-        return false;
+    if (!measureDib(entry.image, entry.imageSize, true, width, height)) return false;
 
     DibRequest request;
     request.heightIncludesMask = true;
@@ -141,22 +131,22 @@ bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& 
     const std::uint8_t* mask = entry.image + std::min<std::uint64_t>(xorEnd, entry.imageSize);
     const std::uint64_t maskBytes = xorEnd < entry.imageSize ? entry.imageSize - xorEnd : 0;
     if (useMask)
-        applyAndMask(mask, maskBytes, static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height),
-                     SampleGrid(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height), target), out);
+        applyAndMask(mask, maskBytes, static_cast<std::uint64_t>(width),
+                     static_cast<std::uint64_t>(height),
+                     SampleGrid(static_cast<std::uint64_t>(width),
+                                static_cast<std::uint64_t>(height), target),
+                     out);
     return true;
 }
 
-bool measureIcon(const std::uint8_t* data, std::size_t size, int& width, int& height)
-{
+bool measureIcon(const std::uint8_t* data, std::size_t size, int& width, int& height) {
     IconEntry entry;
-    if (!readFirstEntry(data, size, entry))
-        return false;
+    if (!readFirstEntry(data, size, entry)) return false;
     if (entry.isPng) {
         width = entry.width;
         height = entry.height;
         return true;
     }
-    if (summarizeDib(entry).topDown)
-        return false;
+    if (summarizeDib(entry).topDown) return false;
     return measureDib(entry.image, entry.imageSize, true, width, height);
 }

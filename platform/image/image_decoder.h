@@ -43,9 +43,9 @@ constexpr std::uint64_t kMaxImagePixels = 64ull * 1024 * 1024;
 ImageFormat detectImageFormat(const std::uint8_t* data, std::size_t size);
 // False, with `out` left empty, when the bytes are no picture we can read
 // within the limits.
-bool decodeImage(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
-inline bool decodeImage(const std::uint8_t* data, std::size_t size, DecodedImage& out)
-{
+bool decodeImage(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                 DecodedImage& out);
+inline bool decodeImage(const std::uint8_t* data, std::size_t size, DecodedImage& out) {
     return decodeImage(data, size, kWholePicture, out);
 }
 // Width and height from the headers only; no pixel is decoded, so a picture

@@ -11,13 +11,11 @@
 constexpr std::uint32_t kOpaqueBlack = 0xFF000000u;
 constexpr std::uint32_t kTransparent = 0x00000000u;
 
-inline std::uint32_t opaquePixel(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
-{
+inline std::uint32_t opaquePixel(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
     return 0xFF000000u | (red << 16) | (green << 8) | blue;
 }
 
-inline bool withinPixelCap(std::uint64_t width, std::uint64_t height)
-{
+inline bool withinPixelCap(std::uint64_t width, std::uint64_t height) {
     return width > 0 && height > 0 && width * height <= kMaxImagePixels;
 }
 
@@ -26,7 +24,8 @@ bool allocateImage(DecodedImage& out, int width, int height, std::uint32_t fill)
 // Sizes it for the grid's output.
 bool allocateImage(DecodedImage& out, const SampleGrid& grid, std::uint32_t fill);
 
-bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
+bool decodeBitmap(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                  DecodedImage& out);
 bool measureBitmap(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
 // A device-independent bitmap without a file header, as icons hold them.
@@ -43,18 +42,22 @@ struct DibRequest {
 // beyond `size` when the rows were cut short).
 bool decodeDib(const std::uint8_t* dib, std::size_t size, const DibRequest& request,
                const DecodeTarget& target, DecodedImage& out, std::uint64_t& pixelEnd);
-bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask,
-                int& width, int& height);
+bool measureDib(const std::uint8_t* dib, std::size_t size, bool heightIncludesMask, int& width,
+                int& height);
 
-bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
+bool decodeGif(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+               DecodedImage& out);
 bool measureGif(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
 // Icons and cursors share one layout.
-bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
+bool decodeIcon(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                DecodedImage& out);
 bool measureIcon(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
-bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
+bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+               DecodedImage& out);
 bool measurePcx(const std::uint8_t* data, std::size_t size, int& width, int& height);
 
-bool decodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out);
+bool decodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+                DecodedImage& out);
 bool measureJpeg(const std::uint8_t* data, std::size_t size, int& width, int& height);

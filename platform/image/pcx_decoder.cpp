@@ -19,8 +19,7 @@ struct PcxHeader {
     std::size_t bytesPerLine = 0;
 };
 
-bool readHeader(const std::uint8_t* data, std::size_t size, PcxHeader& header)
-{
+bool readHeader(const std::uint8_t* data, std::size_t size, PcxHeader& header) {
     ByteReader reader(data, size);
     const std::uint8_t manufacturer = reader.u8();
     reader.u8();  // version
@@ -33,10 +32,8 @@ bool readHeader(const std::uint8_t* data, std::size_t size, PcxHeader& header)
     reader.seek(65);
     const std::uint8_t planes = reader.u8();
     header.bytesPerLine = reader.u16();
-    if (!reader.ok() || size < kHeaderSize || manufacturer != 0x0A || encoding > 1)
-        return false;
-    if (right < left || bottom < top)
-        return false;
+    if (!reader.ok() || size < kHeaderSize || manufacturer != 0x0A || encoding > 1) return false;
+    if (right < left || bottom < top) return false;
     header.runLengthEncoded = encoding == 1;
     header.width = static_cast<std::uint64_t>(right - left) + 1;
     header.height = static_cast<std::uint64_t>(bottom - top) + 1;
@@ -49,21 +46,16 @@ bool readHeader(const std::uint8_t* data, std::size_t size, PcxHeader& header)
 class ScanlineSource {
 public:
     ScanlineSource(const std::uint8_t* data, std::size_t end, bool runLengthEncoded)
-        : data_(data), end_(end), runLengthEncoded_(runLengthEncoded)
-    {
-    }
+        : data_(data), end_(end), runLengthEncoded_(runLengthEncoded) {}
 
     // False when the data ends before the line is full.
-    bool fill(std::vector<std::uint8_t>& line)
-    {
+    bool fill(std::vector<std::uint8_t>& line) {
         for (std::uint8_t& byte : line) {
             while (runLeft_ == 0) {
-                if (position_ >= end_)
-                    return false;
+                if (position_ >= end_) return false;
                 const std::uint8_t code = data_[position_++];
                 if (runLengthEncoded_ && (code & 0xC0) == 0xC0) {
-                    if (position_ >= end_)
-                        return false;
+                    if (position_ >= end_) return false;
                     runLeft_ = code & 0x3F;
                     runValue_ = data_[position_++];
                 } else {
@@ -88,8 +80,8 @@ private:
 
 }  // namespace
 
-bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target, DecodedImage& out)
-{
+bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& target,
+               DecodedImage& out) {
     PcxHeader header;
     if (!readHeader(data, size, header) || !withinPixelCap(header.width, header.height))
         return false;
@@ -107,13 +99,11 @@ bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& t
             palette[i] = opaquePixel(entries[3 * i], entries[3 * i + 1], entries[3 * i + 2]);
     } else {
         // No colour table at the end: read the indices as grey levels.
-        for (unsigned i = 0; i < 256; ++i)
-            palette[i] = opaquePixel(i, i, i);
+        for (unsigned i = 0; i < 256; ++i) palette[i] = opaquePixel(i, i, i);
     }
 
     const SampleGrid grid(header.width, header.height, target);
-    if (!allocateImage(out, grid, kOpaqueBlack))
-        return false;
+    if (!allocateImage(out, grid, kOpaqueBlack)) return false;
 
     // Lines past the end of a cut-short file stay black. Runs may cross
     // lines, so every line up to the last one shown is expanded.
@@ -122,23 +112,21 @@ bool decodePcx(const std::uint8_t* data, std::size_t size, const DecodeTarget& t
     const std::uint64_t rowsNeeded = grid.rows.sourceNeeded();
     for (std::uint64_t row = 0; row < rowsNeeded && source.fill(line); ++row) {
         const int outputRow = grid.rows.outputOf(row);
-        if (outputRow < 0)
-            continue;
+        if (outputRow < 0) continue;
         std::uint32_t* pixels = out.pixels.data() + static_cast<std::size_t>(outputRow) * out.width;
         for (int outputColumn = 0; outputColumn < out.width; ++outputColumn) {
             const std::size_t x = static_cast<std::size_t>(grid.columns.sourceOf(outputColumn));
-            pixels[outputColumn] =
-                header.bitsPerPixel == 8 ? palette[line[x]] : palette[(line[x >> 3] >> (7 - (x & 7))) & 1];
+            pixels[outputColumn] = header.bitsPerPixel == 8
+                                       ? palette[line[x]]
+                                       : palette[(line[x >> 3] >> (7 - (x & 7))) & 1];
         }
     }
     return true;
 }
 
-bool measurePcx(const std::uint8_t* data, std::size_t size, int& width, int& height)
-{
+bool measurePcx(const std::uint8_t* data, std::size_t size, int& width, int& height) {
     PcxHeader header;
-    if (!readHeader(data, size, header))
-        return false;
+    if (!readHeader(data, size, header)) return false;
     width = static_cast<int>(header.width);
     height = static_cast<int>(header.height);
     return true;

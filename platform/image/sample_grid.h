@@ -12,33 +12,30 @@ class SampleAxis {
 public:
     SampleAxis(std::uint64_t source, int box, BoxFit fit)
         : source_(source),
-          output_(static_cast<int>(std::min<std::uint64_t>(source, box > 0 ? static_cast<std::uint64_t>(box) : 0))),
-          shrunk_(fit == BoxFit::ShrinkToBox && source > static_cast<std::uint64_t>(output_))
-    {
-    }
+          output_(static_cast<int>(
+              std::min<std::uint64_t>(source, box > 0 ? static_cast<std::uint64_t>(box) : 0))),
+          shrunk_(fit == BoxFit::ShrinkToBox && source > static_cast<std::uint64_t>(output_)) {}
 
     std::uint64_t sourceSize() const { return source_; }
     int outputSize() const { return output_; }
 
-    std::uint64_t sourceOf(int output) const
-    {
+    std::uint64_t sourceOf(int output) const {
         const std::uint64_t position = static_cast<std::uint64_t>(output);
-        return shrunk_ ? ((2 * position + 1) * source_) / (2 * static_cast<std::uint64_t>(output_)) : position;
+        return shrunk_ ? ((2 * position + 1) * source_) / (2 * static_cast<std::uint64_t>(output_))
+                       : position;
     }
 
     // The output position a source position lands on, or -1.
-    int outputOf(std::uint64_t source) const
-    {
+    int outputOf(std::uint64_t source) const {
         if (!shrunk_)
             return source < static_cast<std::uint64_t>(output_) ? static_cast<int>(source) : -1;
-        if (source >= source_)
-            return -1;
+        if (source >= source_) return -1;
         // The sampled positions are the output's centres rounded down, so
         // the one for `source` is next to its proportional place.
         const int near = static_cast<int>((source * static_cast<std::uint64_t>(output_)) / source_);
-        for (int candidate = std::max(near - 1, 0); candidate <= near + 1 && candidate < output_; ++candidate)
-            if (sourceOf(candidate) == source)
-                return candidate;
+        for (int candidate = std::max(near - 1, 0); candidate <= near + 1 && candidate < output_;
+             ++candidate)
+            if (sourceOf(candidate) == source) return candidate;
         return -1;
     }
 
@@ -53,9 +50,8 @@ private:
 
 struct SampleGrid {
     SampleGrid(std::uint64_t sourceWidth, std::uint64_t sourceHeight, const DecodeTarget& target)
-        : columns(sourceWidth, target.width, target.fit), rows(sourceHeight, target.height, target.fit)
-    {
-    }
+        : columns(sourceWidth, target.width, target.fit),
+          rows(sourceHeight, target.height, target.fit) {}
 
     SampleAxis columns;
     SampleAxis rows;

@@ -94,7 +94,8 @@ private:
         DecodeTarget target;
         target.width = client.right - client.left;
         target.height = client.bottom - client.top;
-        target.fit = settings_.mode == PictureMode::StretchToBox ? BoxFit::ShrinkToBox : BoxFit::CutAtBox;
+        target.fit =
+            settings_.mode == PictureMode::StretchToBox ? BoxFit::ShrinkToBox : BoxFit::CutAtBox;
         return target;
     }
 
@@ -143,8 +144,7 @@ LRESULT CALLBACK pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (box == nullptr) return DefWindowProcA(window, message, wParam, lParam);
 
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // paint() fills the whole box itself
+    case WM_ERASEBKGND: return 1;  // paint() fills the whole box itself
     case WM_PAINT: {
         PAINTSTRUCT paintStruct{};
         const HDC dc = BeginPaint(window, &paintStruct);
@@ -152,18 +152,13 @@ LRESULT CALLBACK pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM
         EndPaint(window, &paintStruct);
         return 0;
     }
-    case WM_PRINTCLIENT:
-        box->paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        box->onLeftButtonDown(wParam, lParam);
-        break;
+    case WM_PRINTCLIENT: box->paint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_LBUTTONDOWN: box->onLeftButtonDown(wParam, lParam); break;
     case WM_NCDESTROY:
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         delete box;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -181,14 +176,14 @@ bool registerPictureBoxClass(HINSTANCE instance) {
     return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height,
-                      COLORREF background, PictureMode mode) {
+HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height, COLORREF background,
+                      PictureMode mode) {
     PictureBoxSettings settings{background, mode};
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     if (instance == nullptr) instance = GetModuleHandleA(nullptr);
-    return CreateWindowExA(0, kPictureBoxClassName, "", WS_CHILD | WS_VISIBLE, x, y, width,
-                           height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           instance, &settings);
+    return CreateWindowExA(0, kPictureBoxClassName, "", WS_CHILD | WS_VISIBLE, x, y, width, height,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                           &settings);
 }
 
 void setPictureBoxBytes(HWND box, Bytes bytes) {

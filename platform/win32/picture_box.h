@@ -21,8 +21,8 @@ constexpr WORD kPictureBoxKeyShift = 2;
 constexpr WORD kPictureBoxKeyAlt = 4;
 
 bool registerPictureBoxClass(HINSTANCE instance);
-HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height,
-                      COLORREF background, PictureMode mode);
+HWND createPictureBox(HWND parent, int id, int x, int y, int width, int height, COLORREF background,
+                      PictureMode mode);
 
 // Stores the bytes as given and decodes them once; bytes that do not decode
 // show only the background.

@@ -19,8 +19,7 @@ Function kernel32Export(const char* name) {
     const HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     if (kernel32 == nullptr) return nullptr;
     // Through void(*)() so the cast between function types is deliberate.
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel32, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(kernel32, name)));
 }
 
 bool queryWow64() {
@@ -32,12 +31,11 @@ bool queryWow64() {
 
 Text fullPathOf(const Text& path) {
     std::array<char, MAX_PATH> buffer{};
-    const DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()),
-                                          buffer.data(), nullptr);
+    const DWORD length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
     if (length == 0 || length >= buffer.size()) return path;
     return Text(buffer.data(), length);
 }
-
 
 }  // namespace
 
@@ -58,8 +56,7 @@ bool isRunningUnderWow64() {
 FileSystemRedirectionGuard::FileSystemRedirectionGuard(const Text& path) {
     if (!isRunningUnderWow64() || path.empty()) return;
     if (!needsRedirectionOff(true, fullPathOf(path), systemWindowsDirectory())) return;
-    const auto disable =
-        kernel32Export<DisableRedirectionFn>("Wow64DisableWow64FsRedirection");
+    const auto disable = kernel32Export<DisableRedirectionFn>("Wow64DisableWow64FsRedirection");
     disabled_ = disable != nullptr && disable(&previousState_);
 }
 

@@ -6,14 +6,14 @@
 #include "platform/image/image_decoder.h"
 #include "tests/unit/hostile_pictures.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using hostile_pictures::HostilePicture;
 
@@ -24,7 +24,8 @@ struct Place {
     DecodeTarget target;
 };
 
-const Place kPlaces[] = {{"logo", hostile_pictures::kLogoBox}, {"preview", hostile_pictures::kPreview}};
+const Place kPlaces[] = {{"logo", hostile_pictures::kLogoBox},
+                         {"preview", hostile_pictures::kPreview}};
 
 struct Measurement {
     bool decoded = false;
@@ -34,24 +35,20 @@ struct Measurement {
     long peakKilobytes = 0;
 };
 
-long statusKilobytes(const char* field)
-{
+long statusKilobytes(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     const std::size_t length = std::strlen(field);
     while (std::getline(status, line))
-        if (line.compare(0, length, field) == 0)
-            return std::atol(line.c_str() + length);
+        if (line.compare(0, length, field) == 0) return std::atol(line.c_str() + length);
     return -1;
 }
 
 // Peak resident memory above what the process held before the decode; the
 // kernel's high-water mark is reset first so earlier work does not count.
-Measurement measureInChild(const HostilePicture& picture, const DecodeTarget& target)
-{
+Measurement measureInChild(const HostilePicture& picture, const DecodeTarget& target) {
     int channel[2];
-    if (pipe(channel) != 0)
-        std::exit(1);
+    if (pipe(channel) != 0) std::exit(1);
     const pid_t child = fork();
     if (child == 0) {
         close(channel[0]);
@@ -81,12 +78,12 @@ Measurement measureInChild(const HostilePicture& picture, const DecodeTarget& ta
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     double worstMilliseconds = 0;
     long worstKilobytes = 0;
-    std::printf("%-40s %8s %-8s %-12s %10s %10s\n", "picture", "bytes", "place", "result", "worst ms", "peak MB");
+    std::printf("%-40s %8s %-8s %-12s %10s %10s\n", "picture", "bytes", "place", "result",
+                "worst ms", "peak MB");
     for (const HostilePicture& picture : hostile_pictures::makeHostilePictures()) {
         for (const Place& place : kPlaces) {
             Measurement worst;
@@ -100,14 +97,16 @@ int main(int argc, char** argv)
                 worst.height = measured.height;
             }
             const std::string result =
-                worst.decoded ? std::to_string(worst.width) + "x" + std::to_string(worst.height) : "refused";
-            std::printf("%-40s %8zu %-8s %-12s %10.1f %10.1f\n", picture.name.c_str(), picture.bytes.size(),
-                        place.name, result.c_str(), worst.milliseconds, worst.peakKilobytes / 1024.0);
+                worst.decoded ? std::to_string(worst.width) + "x" + std::to_string(worst.height)
+                              : "refused";
+            std::printf("%-40s %8zu %-8s %-12s %10.1f %10.1f\n", picture.name.c_str(),
+                        picture.bytes.size(), place.name, result.c_str(), worst.milliseconds,
+                        worst.peakKilobytes / 1024.0);
             worstMilliseconds = std::max(worstMilliseconds, worst.milliseconds);
             worstKilobytes = std::max(worstKilobytes, worst.peakKilobytes);
         }
     }
-    std::printf("worst time %.1f ms, worst peak memory %.1f MB (budget: 1000 ms, 64 MB)\n", worstMilliseconds,
-                worstKilobytes / 1024.0);
+    std::printf("worst time %.1f ms, worst peak memory %.1f MB (budget: 1000 ms, 64 MB)\n",
+                worstMilliseconds, worstKilobytes / 1024.0);
     return 0;
 }

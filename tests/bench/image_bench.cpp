@@ -28,29 +28,24 @@ struct Picture {
     bool stbReads;
 };
 
-Bitmap truecolourBitmap(int width, int height)
-{
+Bitmap truecolourBitmap(int width, int height) {
     Bitmap bitmap;
     bitmap.width = width;
     bitmap.height = height;
     bitmap.bitCount = 24;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bitmap.values.push_back(sampleColour(x, y));
+        for (int x = 0; x < width; ++x) bitmap.values.push_back(sampleColour(x, y));
     return bitmap;
 }
 
-std::vector<std::uint8_t> paletteIndices(int width, int height, unsigned colours)
-{
+std::vector<std::uint8_t> paletteIndices(int width, int height, unsigned colours) {
     std::vector<std::uint8_t> indices;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            indices.push_back(sampleIndex(x, y, colours));
+        for (int x = 0; x < width; ++x) indices.push_back(sampleIndex(x, y, colours));
     return indices;
 }
 
-std::vector<Picture> makePictures()
-{
+std::vector<Picture> makePictures() {
     std::vector<Picture> pictures;
     for (const PictureSize& size : kSizes) {
         const std::string suffix = std::string("/") + size.name;
@@ -97,53 +92,54 @@ std::vector<Picture> makePictures()
     return pictures;
 }
 
-void registerBenchmarks(const std::vector<Picture>& pictures)
-{
+void registerBenchmarks(const std::vector<Picture>& pictures) {
     for (const Picture& picture : pictures) {
         const Bytes* bytes = &picture.bytes;
-        benchmark::RegisterBenchmark(("decode/" + picture.name).c_str(), [bytes](benchmark::State& state) {
-            for (auto _ : state) {
-                DecodedImage image;
-                if (!decodeImage(bytes->data(), bytes->size(), image))
-                    state.SkipWithError("undecodable");
-                benchmark::DoNotOptimize(image.pixels.data());
-            }
-        });
+        benchmark::RegisterBenchmark(("decode/" + picture.name).c_str(),
+                                     [bytes](benchmark::State& state) {
+                                         for (auto _ : state) {
+                                             DecodedImage image;
+                                             if (!decodeImage(bytes->data(), bytes->size(), image))
+                                                 state.SkipWithError("undecodable");
+                                             benchmark::DoNotOptimize(image.pixels.data());
+                                         }
+                                     });
         if (picture.stbReads) {
-            benchmark::RegisterBenchmark(("stb_image/" + picture.name).c_str(), [bytes](benchmark::State& state) {
+            benchmark::RegisterBenchmark(
+                ("stb_image/" + picture.name).c_str(), [bytes](benchmark::State& state) {
+                    for (auto _ : state) {
+                        int width = 0;
+                        int height = 0;
+                        int channels = 0;
+                        // Four channels a pixel, like our 0xAARRGGBB output.
+                        stbi_uc* pixels =
+                            stbi_load_from_memory(bytes->data(), static_cast<int>(bytes->size()),
+                                                  &width, &height, &channels, 4);
+                        if (pixels == nullptr) state.SkipWithError("stb_image cannot read it");
+                        benchmark::DoNotOptimize(pixels);
+                        stbi_image_free(pixels);
+                    }
+                });
+        }
+        benchmark::RegisterBenchmark(
+            ("measure/" + picture.name).c_str(), [bytes](benchmark::State& state) {
                 for (auto _ : state) {
                     int width = 0;
                     int height = 0;
-                    int channels = 0;
-                    // Four channels a pixel, like our 0xAARRGGBB output.
-                    stbi_uc* pixels = stbi_load_from_memory(bytes->data(), static_cast<int>(bytes->size()), &width,
-                                                            &height, &channels, 4);
-                    if (pixels == nullptr)
-                        state.SkipWithError("stb_image cannot read it");
-                    benchmark::DoNotOptimize(pixels);
-                    stbi_image_free(pixels);
+                    benchmark::DoNotOptimize(
+                        measureImage(bytes->data(), bytes->size(), width, height));
                 }
             });
-        }
-        benchmark::RegisterBenchmark(("measure/" + picture.name).c_str(), [bytes](benchmark::State& state) {
-            for (auto _ : state) {
-                int width = 0;
-                int height = 0;
-                benchmark::DoNotOptimize(measureImage(bytes->data(), bytes->size(), width, height));
-            }
-        });
     }
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<Picture> pictures = makePictures();
     registerBenchmarks(pictures);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

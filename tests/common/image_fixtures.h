@@ -17,25 +17,20 @@ namespace image_fixtures {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void putU16(Bytes& out, unsigned value)
-{
+inline void putU16(Bytes& out, unsigned value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-inline void putU32(Bytes& out, std::uint32_t value)
-{
+inline void putU32(Bytes& out, std::uint32_t value) {
     putU16(out, value & 0xFFFF);
     putU16(out, value >> 16);
 }
 
 // Patches a field of a written file; a field past the end grows the file.
-inline void setU32(Bytes& out, std::size_t offset, std::uint32_t value)
-{
-    if (out.size() < offset + 4)
-        out.resize(offset + 4, 0);
-    for (int i = 0; i < 4; ++i)
-        out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+inline void setU32(Bytes& out, std::size_t offset, std::uint32_t value) {
+    if (out.size() < offset + 4) out.resize(offset + 4, 0);
+    for (int i = 0; i < 4; ++i) out[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // ---- Bitmaps --------------------------------------------------------------
@@ -60,26 +55,26 @@ struct Bitmap {
     Bytes encodedRows;
 };
 
-inline std::size_t bitmapStride(int width, unsigned bitCount)
-{
+inline std::size_t bitmapStride(int width, unsigned bitCount) {
     return ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
 }
 
-inline Bytes encodeBitmapRows(const Bitmap& bitmap)
-{
+inline Bytes encodeBitmapRows(const Bitmap& bitmap) {
     const std::size_t stride = bitmapStride(bitmap.width, bitmap.bitCount);
     Bytes rows(stride * bitmap.height, 0);
     for (int fileRow = 0; fileRow < bitmap.height; ++fileRow) {
         const int imageRow = bitmap.topDown ? fileRow : bitmap.height - 1 - fileRow;
         std::uint8_t* row = rows.data() + fileRow * stride;
         for (int x = 0; x < bitmap.width; ++x) {
-            const std::uint32_t value = bitmap.values[static_cast<std::size_t>(imageRow) * bitmap.width + x];
+            const std::uint32_t value =
+                bitmap.values[static_cast<std::size_t>(imageRow) * bitmap.width + x];
             switch (bitmap.bitCount) {
             case 1: row[x / 8] |= static_cast<std::uint8_t>((value & 1) << (7 - x % 8)); break;
             case 4: row[x / 2] |= static_cast<std::uint8_t>((value & 15) << (x % 2 ? 0 : 4)); break;
             default:
                 for (unsigned byte = 0; byte < bitmap.bitCount / 8; ++byte)
-                    row[x * (bitmap.bitCount / 8) + byte] = static_cast<std::uint8_t>(value >> (8 * byte));
+                    row[x * (bitmap.bitCount / 8) + byte] =
+                        static_cast<std::uint8_t>(value >> (8 * byte));
             }
         }
     }
@@ -87,8 +82,7 @@ inline Bytes encodeBitmapRows(const Bitmap& bitmap)
 }
 
 // The DIB alone: header, masks, colour table, rows.
-inline Bytes makeDib(const Bitmap& bitmap, int headerHeight)
-{
+inline Bytes makeDib(const Bitmap& bitmap, int headerHeight) {
     Bytes dib;
     putU32(dib, bitmap.headerSize);
     if (bitmap.headerSize == 12) {
@@ -105,16 +99,15 @@ inline Bytes makeDib(const Bitmap& bitmap, int headerHeight)
         putU32(dib, 0);  // image size: may be 0 for uncompressed rows
         putU32(dib, 2835);
         putU32(dib, 2835);
-        putU32(dib, static_cast<std::uint32_t>(bitmap.colorsUsed >= 0 ? bitmap.colorsUsed : bitmap.palette.size()));
+        putU32(dib, static_cast<std::uint32_t>(bitmap.colorsUsed >= 0 ? bitmap.colorsUsed
+                                                                      : bitmap.palette.size()));
         putU32(dib, 0);
         std::vector<std::uint32_t> masks = bitmap.masks;
         masks.resize(4, 0);
         if (bitmap.headerSize > 40) {
-            for (std::uint32_t mask : masks)
-                putU32(dib, mask);
+            for (std::uint32_t mask : masks) putU32(dib, mask);
         } else if (bitmap.compression == 3) {
-            for (int channel = 0; channel < 3; ++channel)
-                putU32(dib, masks[channel]);
+            for (int channel = 0; channel < 3; ++channel) putU32(dib, masks[channel]);
         }
         dib.resize(dib.size() + (bitmap.headerSize > 56 ? bitmap.headerSize - 56 : 0), 0);
     }
@@ -122,17 +115,16 @@ inline Bytes makeDib(const Bitmap& bitmap, int headerHeight)
         dib.push_back(static_cast<std::uint8_t>(colour));
         dib.push_back(static_cast<std::uint8_t>(colour >> 8));
         dib.push_back(static_cast<std::uint8_t>(colour >> 16));
-        if (bitmap.headerSize != 12)
-            dib.push_back(0);
+        if (bitmap.headerSize != 12) dib.push_back(0);
     }
-    const Bytes rows = bitmap.compression == 1 || bitmap.compression == 2 ? bitmap.encodedRows
-                                                                          : encodeBitmapRows(bitmap);
+    const Bytes rows = bitmap.compression == 1 || bitmap.compression == 2
+                           ? bitmap.encodedRows
+                           : encodeBitmapRows(bitmap);
     dib.insert(dib.end(), rows.begin(), rows.end());
     return dib;
 }
 
-inline Bytes makeBitmap(const Bitmap& bitmap)
-{
+inline Bytes makeBitmap(const Bitmap& bitmap) {
     const Bytes dib = makeDib(bitmap, bitmap.height);
     const std::size_t rowsSize = bitmap.compression == 1 || bitmap.compression == 2
                                      ? bitmap.encodedRows.size()
@@ -150,8 +142,7 @@ inline Bytes makeBitmap(const Bitmap& bitmap)
 // Writes LZW codes least significant bit first, as GIF packs them.
 class LzwBitWriter {
 public:
-    void write(unsigned code, unsigned bits)
-    {
+    void write(unsigned code, unsigned bits) {
         buffer_ |= static_cast<std::uint64_t>(code) << count_;
         count_ += bits;
         while (count_ >= 8) {
@@ -160,10 +151,8 @@ public:
             count_ -= 8;
         }
     }
-    Bytes finish()
-    {
-        if (count_ > 0)
-            bytes_.push_back(static_cast<std::uint8_t>(buffer_));
+    Bytes finish() {
+        if (count_ > 0) bytes_.push_back(static_cast<std::uint8_t>(buffer_));
         count_ = 0;
         buffer_ = 0;
         return bytes_;
@@ -180,8 +169,7 @@ private:
 enum class LzwFullTable { ClearAtOnce, DeferClear, NeverClear };
 
 inline Bytes encodeLzw(const std::vector<std::uint8_t>& indices, unsigned minimumCodeSize,
-                       LzwFullTable fullTable = LzwFullTable::ClearAtOnce)
-{
+                       LzwFullTable fullTable = LzwFullTable::ClearAtOnce) {
     const unsigned clearCode = 1u << minimumCodeSize;
     const unsigned endCode = clearCode + 1;
     LzwBitWriter writer;
@@ -214,8 +202,7 @@ inline Bytes encodeLzw(const std::vector<std::uint8_t>& indices, unsigned minimu
             table[{current, symbol}] = nextCode++;
             // The decoder adds its entry one code later, so it widens its
             // codes when the table passes a power of two, not when it reaches it.
-            if (nextCode > (1u << codeBits) && codeBits < 12)
-                ++codeBits;
+            if (nextCode > (1u << codeBits) && codeBits < 12) ++codeBits;
         } else if (fullTable == LzwFullTable::ClearAtOnce ||
                    (fullTable == LzwFullTable::DeferClear && ++codesSinceFull == 300)) {
             reset();
@@ -223,7 +210,8 @@ inline Bytes encodeLzw(const std::vector<std::uint8_t>& indices, unsigned minimu
         current = symbol;
     }
     writer.write(current, codeBits);
-    if (nextCode < 4096 && nextCode + 1 > (1u << codeBits) && codeBits < 12 && nextCode > endCode + 1)
+    if (nextCode < 4096 && nextCode + 1 > (1u << codeBits) && codeBits < 12 &&
+        nextCode > endCode + 1)
         ++codeBits;
     writer.write(endCode, codeBits);
     return writer.finish();
@@ -250,16 +238,13 @@ struct Gif {
     bool useLzwData = false;
 };
 
-inline unsigned colourTableBits(std::size_t colours)
-{
+inline unsigned colourTableBits(std::size_t colours) {
     unsigned bits = 0;
-    while ((2u << bits) < colours && bits < 7)
-        ++bits;
+    while ((2u << bits) < colours && bits < 7) ++bits;
     return bits;
 }
 
-inline Bytes makeGif(const Gif& gif)
-{
+inline Bytes makeGif(const Gif& gif) {
     Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
     putU16(out, gif.screenWidth ? gif.screenWidth : gif.width);
     putU16(out, gif.screenHeight ? gif.screenHeight : gif.height);
@@ -275,8 +260,7 @@ inline Bytes makeGif(const Gif& gif)
     out.push_back(static_cast<std::uint8_t>(gif.localTable ? 0x70 : 0xF0 | tableBits));
     out.push_back(0);
     out.push_back(0);
-    if (!gif.localTable)
-        putTable();
+    if (!gif.localTable) putTable();
 
     // A comment first, so the decoder has to skip an extension.
     const char comment[] = "fixture";
@@ -284,18 +268,20 @@ inline Bytes makeGif(const Gif& gif)
     out.insert(out.end(), comment, comment + sizeof comment - 1);
     out.push_back(0);
     if (gif.transparentIndex >= 0)
-        out.insert(out.end(), {0x21, 0xF9, 4, 1, 0, 0, static_cast<std::uint8_t>(gif.transparentIndex), 0});
+        out.insert(out.end(),
+                   {0x21, 0xF9, 4, 1, 0, 0, static_cast<std::uint8_t>(gif.transparentIndex), 0});
 
     out.push_back(0x2C);
     putU16(out, gif.frameLeft);
     putU16(out, gif.frameTop);
     putU16(out, gif.width);
     putU16(out, gif.height);
-    out.push_back(static_cast<std::uint8_t>((gif.localTable ? 0x80 | tableBits : 0) | (gif.interlaced ? 0x40 : 0)));
-    if (gif.localTable)
-        putTable();
+    out.push_back(static_cast<std::uint8_t>((gif.localTable ? 0x80 | tableBits : 0) |
+                                            (gif.interlaced ? 0x40 : 0)));
+    if (gif.localTable) putTable();
 
-    const unsigned minimumCodeSize = gif.minimumCodeSize ? gif.minimumCodeSize : std::max(2u, tableBits + 1);
+    const unsigned minimumCodeSize =
+        gif.minimumCodeSize ? gif.minimumCodeSize : std::max(2u, tableBits + 1);
     std::vector<std::uint8_t> stored;
     if (gif.interlaced) {
         static const int kStart[] = {0, 4, 2, 1};
@@ -307,7 +293,8 @@ inline Bytes makeGif(const Gif& gif)
     } else {
         stored = gif.indices;
     }
-    const Bytes lzw = gif.useLzwData ? gif.lzwData : encodeLzw(stored, minimumCodeSize, gif.fullTable);
+    const Bytes lzw =
+        gif.useLzwData ? gif.lzwData : encodeLzw(stored, minimumCodeSize, gif.fullTable);
     out.push_back(static_cast<std::uint8_t>(minimumCodeSize));
     for (std::size_t offset = 0; offset < lzw.size(); offset += 255) {
         const std::size_t length = std::min<std::size_t>(255, lzw.size() - offset);
@@ -323,21 +310,21 @@ inline Bytes makeGif(const Gif& gif)
 
 // An icon image in bitmap form: the XOR bitmap with a doubled height, then
 // the AND mask (1 = transparent), both bottom-up.
-inline Bytes makeIconDib(const Bitmap& bitmap, const std::vector<bool>& transparent)
-{
+inline Bytes makeIconDib(const Bitmap& bitmap, const std::vector<bool>& transparent) {
     Bytes dib = makeDib(bitmap, bitmap.height * 2);
     const std::size_t stride = bitmapStride(bitmap.width, 1);
     Bytes mask(stride * bitmap.height, 0);
     for (int row = 0; row < bitmap.height; ++row)
         for (int x = 0; x < bitmap.width; ++x)
-            if (!transparent.empty() && transparent[static_cast<std::size_t>(row) * bitmap.width + x])
-                mask[(bitmap.height - 1 - row) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (!transparent.empty() &&
+                transparent[static_cast<std::size_t>(row) * bitmap.width + x])
+                mask[(bitmap.height - 1 - row) * stride + x / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> (x % 8));
     dib.insert(dib.end(), mask.begin(), mask.end());
     return dib;
 }
 
-inline Bytes makePngStub(int width, int height)
-{
+inline Bytes makePngStub(int width, int height) {
     Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
     for (int value : {width, height}) {
         png.push_back(static_cast<std::uint8_t>(value >> 24));
@@ -350,8 +337,8 @@ inline Bytes makePngStub(int width, int height)
 }
 
 // type 1 icon, 2 cursor. The directory names one image.
-inline Bytes makeIcon(const Bytes& image, int directoryWidth, int directoryHeight, unsigned type = 1)
-{
+inline Bytes makeIcon(const Bytes& image, int directoryWidth, int directoryHeight,
+                      unsigned type = 1) {
     Bytes out;
     putU16(out, 0);
     putU16(out, type);
@@ -380,8 +367,7 @@ struct Pcx {
     bool runLengthEncoded = true;
 };
 
-inline Bytes makePcx(const Pcx& pcx)
-{
+inline Bytes makePcx(const Pcx& pcx) {
     const unsigned bytesPerLine = ((pcx.width * pcx.bitsPerPixel + 15) / 16) * 2;
     Bytes out(128, 0);
     out[0] = 0x0A;
@@ -407,7 +393,8 @@ inline Bytes makePcx(const Pcx& pcx)
         }
         for (std::size_t i = 0; i < line.size();) {
             std::size_t run = 1;
-            while (pcx.runLengthEncoded && i + run < line.size() && line[i + run] == line[i] && run < 63)
+            while (pcx.runLengthEncoded && i + run < line.size() && line[i + run] == line[i] &&
+                   run < 63)
                 ++run;
             if (pcx.runLengthEncoded && (run > 1 || (line[i] & 0xC0) == 0xC0))
                 out.push_back(static_cast<std::uint8_t>(0xC0 | run));
@@ -418,9 +405,11 @@ inline Bytes makePcx(const Pcx& pcx)
     if (!pcx.palette.empty()) {
         out.push_back(0x0C);
         for (int i = 0; i < 256; ++i) {
-            const std::uint32_t colour = i < static_cast<int>(pcx.palette.size()) ? pcx.palette[i] : 0;
-            out.insert(out.end(), {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
-                                   static_cast<std::uint8_t>(colour)});
+            const std::uint32_t colour =
+                i < static_cast<int>(pcx.palette.size()) ? pcx.palette[i] : 0;
+            out.insert(out.end(),
+                       {static_cast<std::uint8_t>(colour >> 16),
+                        static_cast<std::uint8_t>(colour >> 8), static_cast<std::uint8_t>(colour)});
         }
     }
     return out;
@@ -439,8 +428,7 @@ struct Jpeg {
     std::function<std::uint32_t(int, int)> colourAt;
 };
 
-inline Bytes makeJpeg(const Jpeg& jpeg)
-{
+inline Bytes makeJpeg(const Jpeg& jpeg) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -454,8 +442,7 @@ inline Bytes makeJpeg(const Jpeg& jpeg)
     info.in_color_space = jpeg.grayscale ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, jpeg.quality, TRUE);
-    if (jpeg.progressive)
-        jpeg_simple_progression(&info);
+    if (jpeg.progressive) jpeg_simple_progression(&info);
     info.arith_code = jpeg.arithmetic ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(static_cast<std::size_t>(jpeg.width) * info.input_components);
@@ -484,27 +471,23 @@ inline Bytes makeJpeg(const Jpeg& jpeg)
 // ---- Pictures -------------------------------------------------------------
 
 // A deterministic picture with smooth areas and edges, like a logo.
-inline std::uint32_t sampleColour(int x, int y)
-{
+inline std::uint32_t sampleColour(int x, int y) {
     const int dx = x % 64 - 32;
     const int dy = y % 64 - 32;
-    if (dx * dx + dy * dy < 300)
-        return 0xF0F0F0;
-    return static_cast<std::uint32_t>(((x * 3) & 0xFF) << 16 | ((y * 2) & 0xFF) << 8 | ((x + y) & 0xFF));
+    if (dx * dx + dy * dy < 300) return 0xF0F0F0;
+    return static_cast<std::uint32_t>(((x * 3) & 0xFF) << 16 | ((y * 2) & 0xFF) << 8 |
+                                      ((x + y) & 0xFF));
 }
 
 // The same picture reduced to `colours` palette entries.
-inline std::uint8_t sampleIndex(int x, int y, unsigned colours)
-{
+inline std::uint8_t sampleIndex(int x, int y, unsigned colours) {
     const int dx = x % 64 - 32;
     const int dy = y % 64 - 32;
-    if (dx * dx + dy * dy < 300)
-        return static_cast<std::uint8_t>(colours - 1);
+    if (dx * dx + dy * dy < 300) return static_cast<std::uint8_t>(colours - 1);
     return static_cast<std::uint8_t>(((x / 4) + (y / 8)) % colours);
 }
 
-inline std::vector<std::uint32_t> greyPalette(unsigned colours)
-{
+inline std::vector<std::uint32_t> greyPalette(unsigned colours) {
     std::vector<std::uint32_t> palette;
     for (unsigned i = 0; i < colours; ++i) {
         const std::uint32_t level = colours > 1 ? i * 255 / (colours - 1) : 0;

@@ -3,9 +3,9 @@
 #include "tests/common/image_fixtures.h"
 #include "tests/unit/hostile_pictures.h"
 
+#include <sys/stat.h>
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 
 using namespace image_fixtures;
 
@@ -16,56 +16,48 @@ constexpr int kHeight = 7;
 
 std::string outputDir;
 
-bool writeSeed(const std::string& format, const std::string& name, const Bytes& bytes)
-{
+bool writeSeed(const std::string& format, const std::string& name, const Bytes& bytes) {
     for (const std::string& folder : {format, std::string("image")}) {
         const std::string dir = outputDir + "/" + folder;
         mkdir(dir.c_str(), 0755);
         const std::string path = dir + "/" + name;
         FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr)
-            return false;
+        if (file == nullptr) return false;
         const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        if (std::fclose(file) != 0 || !written)
-            return false;
+        if (std::fclose(file) != 0 || !written) return false;
     }
     return true;
 }
 
-Bitmap sampleBitmap(unsigned bitCount)
-{
+Bitmap sampleBitmap(unsigned bitCount) {
     Bitmap bitmap;
     bitmap.width = kWidth;
     bitmap.height = kHeight;
     bitmap.bitCount = bitCount;
     const unsigned colours = bitCount <= 8 ? 1u << bitCount : 0;
-    if (colours)
-        bitmap.palette = greyPalette(colours);
+    if (colours) bitmap.palette = greyPalette(colours);
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
             bitmap.values.push_back(colours ? sampleIndex(x, y, colours) : sampleColour(x, y));
     return bitmap;
 }
 
-Bitmap runLengthBitmap(std::uint32_t compression)
-{
+Bitmap runLengthBitmap(std::uint32_t compression) {
     Bitmap bitmap = sampleBitmap(compression == 1 ? 8 : 4);
     bitmap.compression = compression;
-    bitmap.encodedRows = {5, 0x12, 0, 3, 0x34, 0x56, 0, 0, 0, 2, 2, 1, 0, 4, 1, 2, 3, 4, 0, 0, 3, 9, 0, 1};
+    bitmap.encodedRows = {5, 0x12, 0, 3, 0x34, 0x56, 0, 0, 0, 2, 2, 1,
+                          0, 4,    1, 2, 3,    4,    0, 0, 3, 9, 0, 1};
     return bitmap;
 }
 
-std::vector<std::uint8_t> sampleIndices(unsigned colours)
-{
+std::vector<std::uint8_t> sampleIndices(unsigned colours) {
     std::vector<std::uint8_t> indices;
     for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            indices.push_back(sampleIndex(x, y, colours));
+        for (int x = 0; x < kWidth; ++x) indices.push_back(sampleIndex(x, y, colours));
     return indices;
 }
 
-Gif sampleGif(unsigned colours)
-{
+Gif sampleGif(unsigned colours) {
     Gif gif;
     gif.width = kWidth;
     gif.height = kHeight;
@@ -74,20 +66,17 @@ Gif sampleGif(unsigned colours)
     return gif;
 }
 
-Pcx samplePcx(unsigned bitsPerPixel)
-{
+Pcx samplePcx(unsigned bitsPerPixel) {
     Pcx pcx;
     pcx.width = kWidth;
     pcx.height = kHeight;
     pcx.bitsPerPixel = bitsPerPixel;
     pcx.indices = sampleIndices(bitsPerPixel == 1 ? 2 : 256);
-    if (bitsPerPixel == 8)
-        pcx.palette = greyPalette(256);
+    if (bitsPerPixel == 8) pcx.palette = greyPalette(256);
     return pcx;
 }
 
-Jpeg sampleJpeg(bool grayscale, bool progressive)
-{
+Jpeg sampleJpeg(bool grayscale, bool progressive) {
     Jpeg jpeg;
     jpeg.width = 2 * kWidth;
     jpeg.height = 2 * kHeight;
@@ -100,8 +89,7 @@ Jpeg sampleJpeg(bool grayscale, bool progressive)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
         return 2;
@@ -111,7 +99,8 @@ int main(int argc, char** argv)
 
     bool ok = true;
     for (unsigned bitCount : {1u, 4u, 8u, 16u, 24u, 32u})
-        ok &= writeSeed("bmp", "info" + std::to_string(bitCount) + ".bmp", makeBitmap(sampleBitmap(bitCount)));
+        ok &= writeSeed("bmp", "info" + std::to_string(bitCount) + ".bmp",
+                        makeBitmap(sampleBitmap(bitCount)));
     Bitmap core = sampleBitmap(8);
     core.headerSize = 12;
     ok &= writeSeed("bmp", "core8.bmp", makeBitmap(core));
@@ -129,7 +118,8 @@ int main(int argc, char** argv)
     ok &= writeSeed("bmp", "rle4.bmp", makeBitmap(runLengthBitmap(2)));
 
     for (unsigned colours : {2u, 16u, 256u})
-        ok &= writeSeed("gif", "colours" + std::to_string(colours) + ".gif", makeGif(sampleGif(colours)));
+        ok &= writeSeed("gif", "colours" + std::to_string(colours) + ".gif",
+                        makeGif(sampleGif(colours)));
     Gif special = sampleGif(4);
     special.interlaced = true;
     special.localTable = true;
@@ -139,11 +129,13 @@ int main(int argc, char** argv)
     ok &= writeSeed("gif", "interlaced_local_transparent.gif", makeGif(special));
 
     std::vector<bool> mask;
-    for (int i = 0; i < kWidth * kHeight; ++i)
-        mask.push_back(i % 3 == 0);
-    ok &= writeSeed("icon", "icon4.ico", makeIcon(makeIconDib(sampleBitmap(4), mask), kWidth, kHeight));
-    ok &= writeSeed("icon", "icon32.ico", makeIcon(makeIconDib(sampleBitmap(32), mask), kWidth, kHeight));
-    ok &= writeSeed("icon", "cursor8.cur", makeIcon(makeIconDib(sampleBitmap(8), mask), kWidth, kHeight, 2));
+    for (int i = 0; i < kWidth * kHeight; ++i) mask.push_back(i % 3 == 0);
+    ok &= writeSeed("icon", "icon4.ico",
+                    makeIcon(makeIconDib(sampleBitmap(4), mask), kWidth, kHeight));
+    ok &= writeSeed("icon", "icon32.ico",
+                    makeIcon(makeIconDib(sampleBitmap(32), mask), kWidth, kHeight));
+    ok &= writeSeed("icon", "cursor8.cur",
+                    makeIcon(makeIconDib(sampleBitmap(8), mask), kWidth, kHeight, 2));
     ok &= writeSeed("icon", "png.ico", makeIcon(makePngStub(kWidth, kHeight), kWidth, kHeight));
 
     ok &= writeSeed("pcx", "pcx8.pcx", makePcx(samplePcx(8)));
@@ -163,14 +155,13 @@ int main(int argc, char** argv)
     // instrumentation, nor the large ones, which would make every short run
     // long.
     constexpr std::size_t kLargestHostileSeed = 16 * 1024;
-    for (const hostile_pictures::HostilePicture& picture : hostile_pictures::makeHostilePictures()) {
-        if (picture.atTheWorkBound || picture.bytes.size() > kLargestHostileSeed)
-            continue;
+    for (const hostile_pictures::HostilePicture& picture :
+         hostile_pictures::makeHostilePictures()) {
+        if (picture.atTheWorkBound || picture.bytes.size() > kLargestHostileSeed) continue;
         const std::string format = picture.name.substr(0, picture.name.find('_'));
         ok &= writeSeed(format, "hostile_" + picture.name, picture.bytes);
     }
 
-    if (!ok)
-        std::fprintf(stderr, "make_fuzz_seeds: cannot write into %s\n", outputDir.c_str());
+    if (!ok) std::fprintf(stderr, "make_fuzz_seeds: cannot write into %s\n", outputDir.c_str());
     return ok ? 0 : 1;
 }

@@ -49,36 +49,31 @@ struct LogoFormat {
 };
 
 const LogoFormat kLogoFormats[kBrandPresetCount] = {
-    {120, 32, 57656}, {120, 24, 43256}, {120, 24, 43256}, {120, 8, 15476},
-    {120, 32, 57656}, {121, 24, 43614}, {120, 24, 43256}, {120, 24, 43256},
-    {120, 24, 43256}, {120, 24, 43254}, {120, 24, 43254}, {120, 24, 43256},
-    {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43254},
-    {120, 24, 43256},
+    {120, 32, 57656}, {120, 24, 43256}, {120, 24, 43256}, {120, 8, 15476},  {120, 32, 57656},
+    {121, 24, 43614}, {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43254},
+    {120, 24, 43254}, {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43256}, {120, 24, 43256},
+    {120, 24, 43254}, {120, 24, 43256},
 };
 
-std::uint32_t le32(const std::uint8_t* p)
-{
+std::uint32_t le32(const std::uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
-std::string hostOf(const std::string& address)
-{
+std::string hostOf(const std::string& address) {
     const std::size_t start = address.find("://") + 3;
     return address.substr(start, address.find('/', start) - start);
 }
 
-std::string pathOf(const std::string& address)
-{
+std::string pathOf(const std::string& address) {
     const std::size_t slash = address.find('/', address.find("://") + 3);
     return slash == std::string::npos ? "" : address.substr(slash);
 }
 
 }  // namespace
 
-TEST(BrandPresetTable, EveryRowHoldsItsBrandsTexts)
-{
+TEST(BrandPresetTable, EveryRowHoldsItsBrandsTexts) {
     for (int i = 0; i < kBrandPresetCount; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
         const BrandPreset* preset = brandPreset(i);
@@ -91,8 +86,7 @@ TEST(BrandPresetTable, EveryRowHoldsItsBrandsTexts)
     }
 }
 
-TEST(BrandPresetTable, BuiltInTextsAreCodePage936Bytes)
-{
+TEST(BrandPresetTable, BuiltInTextsAreCodePage936Bytes) {
     EXPECT_STREQ(brandPreset(0)->listItem, "\xC1\xAA\x20\xCF\xEB");
     EXPECT_STREQ(brandPreset(0)->manufacturer,
                  "\xC1\xAA\xCF\xEB\xD6\xD0\xB9\xFA\xD3\xD0\xCF\xDE\xB9\xAB\xCB\xBE");
@@ -105,8 +99,7 @@ TEST(BrandPresetTable, BuiltInTextsAreCodePage936Bytes)
     EXPECT_STREQ(brandPreset(16)->model, "ThinkPad\xB5\xE7\xC4\xD4");
 }
 
-TEST(BrandPresetTable, VariantBrandsShareTheirParentsTexts)
-{
+TEST(BrandPresetTable, VariantBrandsShareTheirParentsTexts) {
     const BrandPreset& lenovo = *brandPreset(0);
     const BrandPreset& hp = *brandPreset(3);
     const BrandPreset& dell = *brandPreset(4);
@@ -121,20 +114,17 @@ TEST(BrandPresetTable, VariantBrandsShareTheirParentsTexts)
     EXPECT_STREQ(thinkpad.manufacturer, lenovo.manufacturer);
 
     std::set<std::string> models;
-    for (int i = 0; i < kBrandPresetCount; ++i)
-        models.insert(brandPreset(i)->model);
+    for (int i = 0; i < kBrandPresetCount; ++i) models.insert(brandPreset(i)->model);
     EXPECT_EQ(models.size(), static_cast<std::size_t>(kBrandPresetCount));
 }
 
-TEST(BrandPresetTable, WebAddressesAreAbsoluteAsciiWithHostOnly)
-{
+TEST(BrandPresetTable, WebAddressesAreAbsoluteAsciiWithHostOnly) {
     std::set<std::string> addresses;
     for (int i = 0; i < kBrandPresetCount; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
         const std::string address = brandPreset(i)->supportUrl;
         addresses.insert(address);
-        for (unsigned char c : address)
-            EXPECT_TRUE(c > 0x20 && c < 0x7F) << "byte " << int(c);
+        for (unsigned char c : address) EXPECT_TRUE(c > 0x20 && c < 0x7F) << "byte " << int(c);
         ASSERT_TRUE(address.rfind("http://", 0) == 0 || address.rfind("https://", 0) == 0);
         const std::string host = hostOf(address);
         EXPECT_NE(host.find('.'), std::string::npos);
@@ -155,14 +145,12 @@ TEST(BrandPresetTable, WebAddressesAreAbsoluteAsciiWithHostOnly)
     EXPECT_STREQ(kMakerWebAddress, "www.tarnhollow.com");
 }
 
-TEST(BrandPresetTable, IndexOutsideTheListHasNoPreset)
-{
+TEST(BrandPresetTable, IndexOutsideTheListHasNoPreset) {
     for (int index : {-1, kBrandPresetCount, 100, INT_MIN, INT_MAX})
         EXPECT_EQ(brandPreset(index), nullptr) << index;
 }
 
-TEST(BrandPresetLogos, EachIsABottomUpBitmapFileOfItsExactFormat)
-{
+TEST(BrandPresetLogos, EachIsABottomUpBitmapFileOfItsExactFormat) {
     for (int i = 0; i < kBrandPresetCount; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
         const BrandPreset& preset = *brandPreset(i);
@@ -175,7 +163,8 @@ TEST(BrandPresetLogos, EachIsABottomUpBitmapFileOfItsExactFormat)
         const std::uint32_t pixelOffset = paletted ? 14 + 40 + 255 * 4 : 54;
         const std::uint32_t rowBytes = (120 * format.bitsPerPixel / 8 + 3) & ~3u;
         const std::uint32_t pixelBytes = rowBytes * format.height;
-        const std::uint32_t tailBytes = static_cast<std::uint32_t>(format.fileSize) - pixelOffset - pixelBytes;
+        const std::uint32_t tailBytes =
+            static_cast<std::uint32_t>(format.fileSize) - pixelOffset - pixelBytes;
         ASSERT_TRUE(tailBytes == 0 || tailBytes == 2) << tailBytes;
 
         EXPECT_EQ(file[0], 'B');
@@ -197,13 +186,13 @@ TEST(BrandPresetLogos, EachIsABottomUpBitmapFileOfItsExactFormat)
             EXPECT_EQ(file[pixelOffset + pixelBytes + t], 0) << "trailing byte " << t;
         if (paletted) {
             for (std::uint32_t p = 0; p < pixelBytes; ++p)
-                ASSERT_LT(file[pixelOffset + p], 255) << "pixel byte " << p << " beyond the colour table";
+                ASSERT_LT(file[pixelOffset + p], 255)
+                    << "pixel byte " << p << " beyond the colour table";
         }
     }
 }
 
-TEST(BrandPresetLogos, EachDecodesToItsSizeOnWhite)
-{
+TEST(BrandPresetLogos, EachDecodesToItsSizeOnWhite) {
     for (int i = 0; i < kBrandPresetCount; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
         const BrandPreset& preset = *brandPreset(i);
@@ -217,8 +206,7 @@ TEST(BrandPresetLogos, EachDecodesToItsSizeOnWhite)
     }
 }
 
-TEST(BrandPresetLogos, AllSeventeenDiffer)
-{
+TEST(BrandPresetLogos, AllSeventeenDiffer) {
     for (int a = 0; a < kBrandPresetCount; ++a) {
         for (int b = a + 1; b < kBrandPresetCount; ++b) {
             const BrandPreset& first = *brandPreset(a);

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/windowing/window_operations.h"
 #include "platform/system_services.h"
 #include "platform/user_services.h"
 #include "profile/oem_profile.h"
-#include "app/windowing/window_operations.h"
 
 namespace fakes {
 
@@ -36,9 +36,9 @@ enum class SystemCallKind {
 struct SystemCall {
     SystemCallKind kind;
     Text path;
-    Text text;                  // WriteRegistryText
-    std::uint32_t number = 0;   // WriteRegistryNumber
-    Bytes bytes;                // WriteFile
+    Text text;                 // WriteRegistryText
+    std::uint32_t number = 0;  // WriteRegistryNumber
+    Bytes bytes;               // WriteFile
 
     bool operator==(const SystemCall& other) const {
         return kind == other.kind && path == other.path && text == other.text &&
@@ -152,7 +152,8 @@ public:
     std::optional<std::uint64_t> fileLength(const Text& path) override {
         calls.push_back({SystemCallKind::FileLength, path, {}, 0, {}});
         if (path.empty() || failingPaths.count(path)) return std::nullopt;
-        if (const auto length = lengthsWithoutContent.find(path); length != lengthsWithoutContent.end()) {
+        if (const auto length = lengthsWithoutContent.find(path);
+            length != lengthsWithoutContent.end()) {
             return length->second;
         }
         const auto file = files.find(path);
@@ -197,7 +198,10 @@ public:
     std::deque<std::optional<Text>> dialogAnswers;
     int dialogOpenings = 0;
     Text fileName;
-    struct Size { int width = 0; int height = 0; };
+    struct Size {
+        int width = 0;
+        int height = 0;
+    };
     // Files not listed measure 0 x 0, as an undecodable file does.
     std::map<Text, Size> imageSizes;
     std::vector<Text> log;
@@ -236,8 +240,8 @@ public:
 // ---- Profile -----------------------------------------------------------------
 
 constexpr std::array<ProfileField, 7> kAllTextFields = {
-    ProfileField::Manufacturer, ProfileField::Model,    ProfileField::SupportPhone,
-    ProfileField::SupportHours, ProfileField::SupportUrl, ProfileField::LogoPath,
+    ProfileField::Manufacturer,   ProfileField::Model,      ProfileField::SupportPhone,
+    ProfileField::SupportHours,   ProfileField::SupportUrl, ProfileField::LogoPath,
     ProfileField::BackgroundPath,
 };
 
@@ -303,7 +307,9 @@ public:
         calls.push_back({"load", window, mode});
         return true;
     }
-    void destroyWindow(WindowId window) override { calls.push_back({"destroy", window, WindowMode::Modeless}); }
+    void destroyWindow(WindowId window) override {
+        calls.push_back({"destroy", window, WindowMode::Modeless});
+    }
 };
 
 }  // namespace fakes

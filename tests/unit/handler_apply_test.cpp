@@ -183,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ApplyWithEmptySource,
                          ::testing::Values(EmptySourceCase{"NoLogoBytes", true, false},
                                            EmptySourceCase{"NoBackgroundPath", false, true},
                                            EmptySourceCase{"Neither", true, true},
-                                           EmptySourceCase{"EmptyBackgroundFile", false, false, true}),
+                                           EmptySourceCase{"EmptyBackgroundFile", false, false,
+                                                           true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Apply, AnUnreadableBackgroundIsNotWrittenAndIsReported) {
@@ -233,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
     EachKind, ApplyFailure,
     ::testing::Values(
         // Nothing can go into a folder that could not be made.
-        FailureCase{"InfoFolder", kInfo,
+        FailureCase{"InfoFolder",
+                    kInfo,
                     {"oobe\\info", "\\Backgrounds", "oemlogo.bmp", "BackgroundDefault.jpg"}},
         FailureCase{"BackgroundsFolder", kBackgrounds, {"\\Backgrounds", "BackgroundDefault.jpg"}},
         FailureCase{"LogoFile", kLogoFile, {"oemlogo.bmp"}},
@@ -265,17 +267,17 @@ TEST_P(ApplyWindowsFolder, PathsAndTheLogoValueLieUnderTheSystemsWindowsFolder) 
     EXPECT_EQ(user.messages[0].text, texts::kApplyDone);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ApplyWindowsFolder,
-    ::testing::Values(
-        // C:\Windows in any case, with or without a final backslash, gives
-        // the literal paths.
-        WindowsFolderCase{"AsWritten", "C:\\Windows", "C:\\Windows"},
-        WindowsFolderCase{"UpperCase", "C:\\WINDOWS", "C:\\Windows"},
-        WindowsFolderCase{"LowerCaseWithBackslash", "c:\\windows\\", "C:\\Windows"},
-        WindowsFolderCase{"Unknown", "", "C:\\Windows"},
-        WindowsFolderCase{"OtherDrive", "D:\\Win", "D:\\Win"},
-        WindowsFolderCase{"OtherName", "C:\\WINNT", "C:\\WINNT"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ApplyWindowsFolder,
+                         ::testing::Values(
+                             // C:\Windows in any case, with or without a final backslash, gives
+                             // the literal paths.
+                             WindowsFolderCase{"AsWritten", "C:\\Windows", "C:\\Windows"},
+                             WindowsFolderCase{"UpperCase", "C:\\WINDOWS", "C:\\Windows"},
+                             WindowsFolderCase{"LowerCaseWithBackslash", "c:\\windows\\",
+                                               "C:\\Windows"},
+                             WindowsFolderCase{"Unknown", "", "C:\\Windows"},
+                             WindowsFolderCase{"OtherDrive", "D:\\Win", "D:\\Win"},
+                             WindowsFolderCase{"OtherName", "C:\\WINNT", "C:\\WINNT"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -56,11 +56,11 @@ TEST_P(ChooserCancelled, SetsItsFilterAndChangesNothing) {
     EXPECT_TRUE(user.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Both, ChooserCancelled,
-    ::testing::Values(CancelCase{"Logo", chooseLogo, texts::kLogoFilter},
-                      CancelCase{"Background", chooseBackground, texts::kBackgroundFilter}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Both, ChooserCancelled,
+                         ::testing::Values(CancelCase{"Logo", chooseLogo, texts::kLogoFilter},
+                                           CancelCase{"Background", chooseBackground,
+                                                      texts::kBackgroundFilter}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct LogoCase {
     const char* name;
@@ -107,17 +107,16 @@ TEST_P(ChooseLogo, AcceptsBelow176By120AndRefusesTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, ChooseLogo,
-    ::testing::Values(
-        LogoCase{"Largest175x119", 175, 119, true, true},
-        LogoCase{"Width176RefusedWithoutMeasuringHeight", 176, 10, false, false},
-        LogoCase{"FarTooWide", 100000, 1, false, false},
-        LogoCase{"Height120", 175, 120, false, true},
-        LogoCase{"Height120NarrowWidth", 100, 120, false, true},
-        LogoCase{"OnePixel", 1, 1, true, true},
-        // A file no decoder reads measures 0 x 0 and passes.
-        LogoCase{"Undecodable", 0, 0, true, true},
-        // Measured but then unreadable: the box holds no picture.
-        LogoCase{"MeasuredThenUnreadable", 60, 40, true, true, false}),
+    ::testing::Values(LogoCase{"Largest175x119", 175, 119, true, true},
+                      LogoCase{"Width176RefusedWithoutMeasuringHeight", 176, 10, false, false},
+                      LogoCase{"FarTooWide", 100000, 1, false, false},
+                      LogoCase{"Height120", 175, 120, false, true},
+                      LogoCase{"Height120NarrowWidth", 100, 120, false, true},
+                      LogoCase{"OnePixel", 1, 1, true, true},
+                      // A file no decoder reads measures 0 x 0 and passes.
+                      LogoCase{"Undecodable", 0, 0, true, true},
+                      // Measured but then unreadable: the box holds no picture.
+                      LogoCase{"MeasuredThenUnreadable", 60, 40, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BackgroundCase {
@@ -156,17 +155,16 @@ TEST_P(ChooseBackground, AcceptsAtMost250000BytesWithoutLookingAtTheContent) {
     EXPECT_EQ(profile.logo, kOldLogo);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, ChooseBackground,
-    ::testing::Values(
-        BackgroundCase{"Exactly250000", 250000u, true},
-        BackgroundCase{"Just250001", 250001u, false},
-        BackgroundCase{"Full256KB", 256000u, false},
-        BackgroundCase{"Empty", 0u, true},
-        // Counts as empty, as a file that reads as nothing does.
-        BackgroundCase{"Unreadable", std::nullopt, true},
-        // A length past 32 bits is not cut down to a small one.
-        BackgroundCase{"Over4GiB", (std::uint64_t{1} << 32) + 100, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Limits, ChooseBackground,
+                         ::testing::Values(BackgroundCase{"Exactly250000", 250000u, true},
+                                           BackgroundCase{"Just250001", 250001u, false},
+                                           BackgroundCase{"Full256KB", 256000u, false},
+                                           BackgroundCase{"Empty", 0u, true},
+                                           // Counts as empty, as a file that reads as nothing does.
+                                           BackgroundCase{"Unreadable", std::nullopt, true},
+                                           // A length past 32 bits is not cut down to a small one.
+                                           BackgroundCase{"Over4GiB",
+                                                          (std::uint64_t{1} << 32) + 100, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST_P(ShowPreviewWithPath, OpensThePreviewWithoutBlocking) {
     FakeUserServices user;
     FakeWindowOperations windows;
     showPreview(profile, user, windows);
-    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"load", WindowId::Preview, WindowMode::Modeless}}));
+    EXPECT_EQ(windows.calls,
+              (std::vector<WindowCall>{{"load", WindowId::Preview, WindowMode::Modeless}}));
     EXPECT_TRUE(user.messages.empty());
     EXPECT_TRUE(user.log.empty());
 }
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, ShowPreviewWithPath,
 TEST(ClosePreview, DestroysThePreviewWindow) {
     FakeWindowOperations windows;
     closePreview(windows);
-    EXPECT_EQ(windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
+    EXPECT_EQ(windows.calls,
+              (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
 }
 
 }  // namespace

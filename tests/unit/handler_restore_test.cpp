@@ -18,7 +18,6 @@ using namespace fakes;
 namespace texts = expected_texts;
 using namespace oem_registry;
 
-
 const std::vector<SystemCall> kRestoreCalls = {
     registryNumber(kOemBackgroundValue, 0),
     registryText(oemInformationValue("Logo"), ""),
@@ -63,7 +62,8 @@ class RestoreFailure : public Restore, public ::testing::WithParamInterface<cons
 
 TEST_P(RestoreFailure, StillWritesEverythingAndWarnsNamingTheValue) {
     const Text value = GetParam();
-    system.failingPaths.insert(value == "OEMBackground" ? kOemBackgroundValue : oemInformationValue(value));
+    system.failingPaths.insert(value == "OEMBackground" ? kOemBackgroundValue
+                                                        : oemInformationValue(value));
     restore();
     EXPECT_EQ(system.calls, kRestoreCalls);
     ASSERT_EQ(user.messages.size(), 1u);

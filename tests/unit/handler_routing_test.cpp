@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "profile/brand_presets.h"
 #include "app/routing/event_routing.h"
+#include "profile/brand_presets.h"
 #include "tests/common/expected_texts.h"
 #include "tests/common/oem_registry.h"
 #include "tests/unit/fakes.h"
@@ -19,7 +19,6 @@ namespace {
 using namespace fakes;
 namespace texts = expected_texts;
 using namespace oem_registry;
-
 
 struct Fakes {
     FakeSystemServices system;
@@ -50,34 +49,46 @@ TEST_P(ButtonClick, ReachesItsHandler) {
 INSTANTIATE_TEST_SUITE_P(
     MainWindowButtons, ButtonClick,
     ::testing::Values(
-        ButtonCase{"LogoBrowse", kIdLogoBrowseButton, [](const Fakes& f) {
-            EXPECT_EQ(f.user.filtersSet, std::vector<Text>{texts::kLogoFilter});
-        }},
-        ButtonCase{"BackgroundBrowse", kIdBackgroundBrowseButton, [](const Fakes& f) {
-            EXPECT_EQ(f.user.filtersSet, std::vector<Text>{texts::kBackgroundFilter});
-        }},
-        ButtonCase{"Preview", kIdPreviewButton, [](const Fakes& f) {
-            ASSERT_EQ(f.user.messages.size(), 1u);
-            EXPECT_EQ(f.user.messages[0].text, texts::kNoBackgroundChosen);
-        }},
-        ButtonCase{"About", kIdAboutButton, [](const Fakes& f) {
-            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"load", WindowId::About, WindowMode::Modal}}));
-        }},
-        ButtonCase{"Restore", kIdRestoreButton, [](const Fakes& f) {
-            ASSERT_FALSE(f.system.calls.empty());
-            EXPECT_EQ(f.system.calls[0], registryNumber(kOemBackgroundValue, 0));
-            ASSERT_EQ(f.user.messages.size(), 1u);
-            EXPECT_EQ(f.user.messages[0].text, texts::kRestoreDone);
-        }},
-        ButtonCase{"Apply", kIdApplyButton, [](const Fakes& f) {
-            ASSERT_FALSE(f.system.writes().empty());
-            EXPECT_EQ(f.system.writes()[0], createDirectory("C:\\Windows\\System32\\oobe\\info"));
-            ASSERT_EQ(f.user.messages.size(), 1u);
-            EXPECT_EQ(f.user.messages[0].text, texts::kApplyDone);
-        }},
-        ButtonCase{"Exit", kIdExitButton, [](const Fakes& f) {
-            EXPECT_EQ(f.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Main, WindowMode::Modeless}}));
-        }}),
+        ButtonCase{"LogoBrowse", kIdLogoBrowseButton,
+                   [](const Fakes& f) {
+                       EXPECT_EQ(f.user.filtersSet, std::vector<Text>{texts::kLogoFilter});
+                   }},
+        ButtonCase{"BackgroundBrowse", kIdBackgroundBrowseButton,
+                   [](const Fakes& f) {
+                       EXPECT_EQ(f.user.filtersSet, std::vector<Text>{texts::kBackgroundFilter});
+                   }},
+        ButtonCase{"Preview", kIdPreviewButton,
+                   [](const Fakes& f) {
+                       ASSERT_EQ(f.user.messages.size(), 1u);
+                       EXPECT_EQ(f.user.messages[0].text, texts::kNoBackgroundChosen);
+                   }},
+        ButtonCase{"About", kIdAboutButton,
+                   [](const Fakes& f) {
+                       EXPECT_EQ(
+                           f.windows.calls,
+                           (std::vector<WindowCall>{{"load", WindowId::About, WindowMode::Modal}}));
+                   }},
+        ButtonCase{"Restore", kIdRestoreButton,
+                   [](const Fakes& f) {
+                       ASSERT_FALSE(f.system.calls.empty());
+                       EXPECT_EQ(f.system.calls[0], registryNumber(kOemBackgroundValue, 0));
+                       ASSERT_EQ(f.user.messages.size(), 1u);
+                       EXPECT_EQ(f.user.messages[0].text, texts::kRestoreDone);
+                   }},
+        ButtonCase{"Apply", kIdApplyButton,
+                   [](const Fakes& f) {
+                       ASSERT_FALSE(f.system.writes().empty());
+                       EXPECT_EQ(f.system.writes()[0],
+                                 createDirectory("C:\\Windows\\System32\\oobe\\info"));
+                       ASSERT_EQ(f.user.messages.size(), 1u);
+                       EXPECT_EQ(f.user.messages[0].text, texts::kApplyDone);
+                   }},
+        ButtonCase{"Exit", kIdExitButton,
+                   [](const Fakes& f) {
+                       EXPECT_EQ(f.windows.calls,
+                                 (std::vector<WindowCall>{
+                                     {"destroy", WindowId::Main, WindowMode::Modeless}}));
+                   }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ButtonClick, ControlsThatAreNotButtonsRaiseNoClick) {
@@ -101,12 +112,14 @@ TEST_P(PresetEvent, AppliesTheChosenBrand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, PresetEvent,
-                         ::testing::Values(WindowEvent::MainWindowCreated, WindowEvent::BrandSelected));
+                         ::testing::Values(WindowEvent::MainWindowCreated,
+                                           WindowEvent::BrandSelected));
 
 TEST(PreviewTimer, ClosesThePreview) {
     Fakes fakes;
     fakes.router.dispatch(WindowEvent::PreviewTimerElapsed);
-    EXPECT_EQ(fakes.windows.calls, (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
+    EXPECT_EQ(fakes.windows.calls,
+              (std::vector<WindowCall>{{"destroy", WindowId::Preview, WindowMode::Modeless}}));
 }
 
 }  // namespace

@@ -43,8 +43,7 @@ struct ProgressiveScan {
 
 // A DC scan, then scans that each carry one bit of one coefficient of one
 // component, spread so that the script has `scanCount` scans in all.
-inline std::vector<ProgressiveScan> oneCoefficientScans(int components, int scanCount)
-{
+inline std::vector<ProgressiveScan> oneCoefficientScans(int components, int scanCount) {
     std::vector<ProgressiveScan> scans = {{-1, 0, 0, 0, 0}};
     const int pairs = 63 * components;
     const int perPair = (scanCount - 1) / pairs;
@@ -62,8 +61,7 @@ inline std::vector<ProgressiveScan> oneCoefficientScans(int components, int scan
 }
 
 // Offset of the frame header's height field.
-inline std::size_t frameSizeOffset(const Bytes& file)
-{
+inline std::size_t frameSizeOffset(const Bytes& file) {
     for (std::size_t i = 2; i + 8 < file.size(); ++i)
         if (file[i] == 0xFF && file[i + 1] >= 0xC0 && file[i + 1] <= 0xCF && file[i + 1] != 0xC4 &&
             file[i + 1] != 0xC8 && file[i + 1] != 0xCC)
@@ -71,8 +69,7 @@ inline std::size_t frameSizeOffset(const Bytes& file)
     return 0;
 }
 
-inline void setFrameSize(Bytes& file, unsigned width, unsigned height)
-{
+inline void setFrameSize(Bytes& file, unsigned width, unsigned height) {
     const std::size_t offset = frameSizeOffset(file);
     file[offset] = static_cast<std::uint8_t>(height >> 8);
     file[offset + 1] = static_cast<std::uint8_t>(height);
@@ -86,8 +83,8 @@ inline void setFrameSize(Bytes& file, unsigned width, unsigned height)
 // would read a flat picture's.
 // With no scans asked for, the file is sequential: one scan, every
 // coefficient of every block, the three components at full resolution.
-inline Bytes arithmeticProgressiveJpeg(unsigned width, unsigned height, bool grayscale, int scanCount)
-{
+inline Bytes arithmeticProgressiveJpeg(unsigned width, unsigned height, bool grayscale,
+                                       int scanCount) {
     const int components = grayscale ? 1 : 3;
     const std::vector<ProgressiveScan> script =
         scanCount > 0 ? oneCoefficientScans(components, scanCount) : std::vector<ProgressiveScan>();
@@ -142,28 +139,22 @@ class JpegBitWriter {
 public:
     explicit JpegBitWriter(Bytes& out) : out_(out) {}
 
-    void write(std::uint32_t value, unsigned count)
-    {
+    void write(std::uint32_t value, unsigned count) {
         for (unsigned i = count; i-- > 0;) {
             byte_ = static_cast<std::uint8_t>((byte_ << 1) | ((value >> i) & 1));
-            if (++bits_ == 8)
-                flushByte();
+            if (++bits_ == 8) flushByte();
         }
     }
 
     // Pads the last byte with one-bits, as the format asks.
-    void finish()
-    {
-        while (bits_ != 0)
-            write(1, 1);
+    void finish() {
+        while (bits_ != 0) write(1, 1);
     }
 
 private:
-    void flushByte()
-    {
+    void flushByte() {
         out_.push_back(byte_);
-        if (byte_ == 0xFF)
-            out_.push_back(0);
+        if (byte_ == 0xFF) out_.push_back(0);
         byte_ = 0;
         bits_ = 0;
     }
@@ -173,8 +164,7 @@ private:
     unsigned bits_ = 0;
 };
 
-inline void putMarker(Bytes& out, std::uint8_t marker, const Bytes& payload)
-{
+inline void putMarker(Bytes& out, std::uint8_t marker, const Bytes& payload) {
     out.push_back(0xFF);
     out.push_back(marker);
     const std::size_t length = payload.size() + 2;
@@ -186,15 +176,15 @@ inline void putMarker(Bytes& out, std::uint8_t marker, const Bytes& payload)
 // A greyscale Huffman-coded progressive picture, flat, written by hand: the
 // DC scan codes every block, and every other scan covers all blocks with
 // end-of-band runs, as an encoder writes a flat picture's scans.
-inline Bytes huffmanProgressiveGreyJpeg(unsigned width, unsigned height, int scanCount)
-{
+inline Bytes huffmanProgressiveGreyJpeg(unsigned width, unsigned height, int scanCount) {
     Bytes out = {0xFF, 0xD8};
     Bytes quantisation = {0x00};
     quantisation.resize(65, 1);
     putMarker(out, 0xDB, quantisation);
-    putMarker(out, 0xC2,
-              {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
-               static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1, 0x11, 0});
+    putMarker(
+        out, 0xC2,
+        {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
+         static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 1, 1, 0x11, 0});
     // DC: category 0 only, code "0". AC: end-of-band runs 2^0 .. 2^14, the
     // run of 2^r coded as the 4-bit code r.
     Bytes dcTable = {0x00, 1};
@@ -203,25 +193,24 @@ inline Bytes huffmanProgressiveGreyJpeg(unsigned width, unsigned height, int sca
     putMarker(out, 0xC4, dcTable);
     Bytes acTable = {0x10, 0, 0, 0, 15};
     acTable.resize(17, 0);
-    for (unsigned run = 0; run < 15; ++run)
-        acTable.push_back(static_cast<std::uint8_t>(run << 4));
+    for (unsigned run = 0; run < 15; ++run) acTable.push_back(static_cast<std::uint8_t>(run << 4));
     putMarker(out, 0xC4, acTable);
 
     const std::uint64_t blocks = static_cast<std::uint64_t>((width + 7) / 8) * ((height + 7) / 8);
     for (const ProgressiveScan& scan : oneCoefficientScans(1, scanCount)) {
         putMarker(out, 0xDA,
-                  {1, 1, 0x00, static_cast<std::uint8_t>(scan.first), static_cast<std::uint8_t>(scan.last),
+                  {1, 1, 0x00, static_cast<std::uint8_t>(scan.first),
+                   static_cast<std::uint8_t>(scan.last),
                    static_cast<std::uint8_t>(scan.high << 4 | scan.low)});
         JpegBitWriter bits(out);
         if (scan.first == 0) {
-            for (std::uint64_t block = 0; block < blocks; ++block)
-                bits.write(0, 1);
+            for (std::uint64_t block = 0; block < blocks; ++block) bits.write(0, 1);
         } else {
             for (std::uint64_t left = blocks; left > 0;) {
-                const std::uint32_t run = static_cast<std::uint32_t>(std::min<std::uint64_t>(left, 32767));
+                const std::uint32_t run =
+                    static_cast<std::uint32_t>(std::min<std::uint64_t>(left, 32767));
                 unsigned magnitude = 0;
-                while ((run >> (magnitude + 1)) != 0)
-                    ++magnitude;
+                while ((run >> (magnitude + 1)) != 0) ++magnitude;
                 bits.write(magnitude, 4);
                 bits.write(run - (1u << magnitude), magnitude);
                 left -= run;
@@ -238,8 +227,7 @@ inline Bytes huffmanProgressiveGreyJpeg(unsigned width, unsigned height, int sca
 
 // An 8-bit run-length bitmap of `width` x `height` whose few runs paint some
 // full rows, then jump across the picture and paint again.
-inline Bytes runLengthBitmap(int width, int height)
-{
+inline Bytes runLengthBitmap(int width, int height) {
     image_fixtures::Bitmap bitmap;
     bitmap.width = width;
     bitmap.height = height;
@@ -257,8 +245,7 @@ inline Bytes runLengthBitmap(int width, int height)
 }
 
 // A 128-byte header of an 8-bit picture and no pixel data at all.
-inline Bytes pcxHeaderOnly(int width, int height)
-{
+inline Bytes pcxHeaderOnly(int width, int height) {
     image_fixtures::Pcx pcx;
     pcx.width = 1;
     pcx.height = 1;
@@ -280,8 +267,8 @@ inline Bytes pcxHeaderOnly(int width, int height)
 // A GIF whose logical screen and first frame are given separately. Its LZW
 // stream of zeros builds ever longer strings, so a few hundred bytes stand
 // for hundreds of thousands of pixels.
-inline Bytes gifWithFrame(int screenWidth, int screenHeight, int frameWidth, int frameHeight, std::size_t zeros)
-{
+inline Bytes gifWithFrame(int screenWidth, int screenHeight, int frameWidth, int frameHeight,
+                          std::size_t zeros) {
     image_fixtures::Gif gif;
     gif.screenWidth = screenWidth;
     gif.screenHeight = screenHeight;
@@ -297,21 +284,25 @@ inline Bytes gifWithFrame(int screenWidth, int screenHeight, int frameWidth, int
 
 constexpr unsigned kHugeSide = 8192;
 
-inline std::vector<HostilePicture> makeHostilePictures()
-{
+inline std::vector<HostilePicture> makeHostilePictures() {
     return {
         // 8192 x 8192 in about 9 KB and 500 scans, each refining one
         // coefficient of every block of a component.
-        {"jpeg_arithmetic_progressive_8192", arithmeticProgressiveJpeg(kHugeSide, kHugeSide, false, 500)},
-        {"jpeg_huffman_progressive_grey_8192", huffmanProgressiveGreyJpeg(kHugeSide, kHugeSide, 500)},
+        {"jpeg_arithmetic_progressive_8192",
+         arithmeticProgressiveJpeg(kHugeSide, kHugeSide, false, 500)},
+        {"jpeg_huffman_progressive_grey_8192",
+         huffmanProgressiveGreyJpeg(kHugeSide, kHugeSide, 500)},
         // The largest such pictures whose coefficients still fit the
         // decoder's memory: here only the work bound can stop them.
-        {"jpeg_arithmetic_progressive_grey_4096", arithmeticProgressiveJpeg(4096, 4096, true, 500), true},
+        {"jpeg_arithmetic_progressive_grey_4096", arithmeticProgressiveJpeg(4096, 4096, true, 500),
+         true},
         {"jpeg_huffman_progressive_grey_4096", huffmanProgressiveGreyJpeg(4096, 4096, 500), true},
-        {"jpeg_arithmetic_progressive_2560", arithmeticProgressiveJpeg(2560, 2560, false, 500), true},
+        {"jpeg_arithmetic_progressive_2560", arithmeticProgressiveJpeg(2560, 2560, false, 500),
+         true},
         // Sequential, so its coefficients are never all held: the largest
         // the pixel cap allows, every coefficient of every block decoded.
-        {"jpeg_arithmetic_sequential_8192", arithmeticProgressiveJpeg(kHugeSide, kHugeSide, false, 0), true},
+        {"jpeg_arithmetic_sequential_8192",
+         arithmeticProgressiveJpeg(kHugeSide, kHugeSide, false, 0), true},
         {"bmp_rle8_8192", runLengthBitmap(kHugeSide, kHugeSide)},
         {"pcx_header_8192", pcxHeaderOnly(kHugeSide, kHugeSide)},
         {"gif_8192", gifWithFrame(kHugeSide, kHugeSide, kHugeSide, kHugeSide, 250000)},

@@ -3,8 +3,8 @@
 // refused or decoded no larger than its box. Times and memory are the
 // benchmark's business (tests/bench/hostile_bench.cpp), not a test's.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/hostile_pictures.h"
 #include "tests/common/image_fixtures.h"
+#include "tests/unit/hostile_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,10 @@ namespace {
 constexpr int kWidth = 347;
 constexpr int kHeight = 251;
 
-std::vector<std::uint8_t> indices(int width, int height)
-{
+std::vector<std::uint8_t> indices(int width, int height) {
     std::vector<std::uint8_t> result;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            result.push_back(sampleIndex(x, y, 256));
+        for (int x = 0; x < width; ++x) result.push_back(sampleIndex(x, y, 256));
     return result;
 }
 
@@ -34,14 +32,12 @@ struct Picture {
 };
 
 // The same picture in every format that can hold it exactly.
-std::vector<Picture> losslessPictures(int width, int height)
-{
+std::vector<Picture> losslessPictures(int width, int height) {
     Bitmap truecolour;
     truecolour.width = width;
     truecolour.height = height;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            truecolour.values.push_back(sampleColour(x, y));
+        for (int x = 0; x < width; ++x) truecolour.values.push_back(sampleColour(x, y));
     Bitmap paletted = truecolour;
     paletted.bitCount = 8;
     paletted.palette = greyPalette(256);
@@ -66,11 +62,9 @@ std::vector<Picture> losslessPictures(int width, int height)
     icon.height = std::min(height, 256);
     icon.values.clear();
     for (int y = 0; y < icon.height; ++y)
-        for (int x = 0; x < icon.width; ++x)
-            icon.values.push_back(sampleColour(x, y));
+        for (int x = 0; x < icon.width; ++x) icon.values.push_back(sampleColour(x, y));
     std::vector<bool> mask;
-    for (int i = 0; i < icon.width * icon.height; ++i)
-        mask.push_back(i % 7 == 0);
+    for (int i = 0; i < icon.width * icon.height; ++i) mask.push_back(i % 7 == 0);
     return {
         {"24-bit bitmap", makeBitmap(truecolour)},
         {"8-bit bitmap", makeBitmap(paletted)},
@@ -82,23 +76,22 @@ std::vector<Picture> losslessPictures(int width, int height)
     };
 }
 
-DecodedImage decodeFor(const Bytes& file, const DecodeTarget& target)
-{
+DecodedImage decodeFor(const Bytes& file, const DecodeTarget& target) {
     DecodedImage image;
     EXPECT_TRUE(decodeImage(file.data(), file.size(), target, image));
     return image;
 }
 
 // The whole picture's pixel nearest the centre of each output pixel.
-std::uint32_t nearest(const DecodedImage& whole, int outputWidth, int outputHeight, int x, int y)
-{
-    const std::size_t sourceX = (2 * static_cast<std::size_t>(x) + 1) * whole.width / (2 * outputWidth);
-    const std::size_t sourceY = (2 * static_cast<std::size_t>(y) + 1) * whole.height / (2 * outputHeight);
+std::uint32_t nearest(const DecodedImage& whole, int outputWidth, int outputHeight, int x, int y) {
+    const std::size_t sourceX =
+        (2 * static_cast<std::size_t>(x) + 1) * whole.width / (2 * outputWidth);
+    const std::size_t sourceY =
+        (2 * static_cast<std::size_t>(y) + 1) * whole.height / (2 * outputHeight);
     return whole.pixels[sourceY * whole.width + sourceX];
 }
 
-TEST(DecodeForBox, CutAtTheBoxKeepsTheTopLeftPixelsUnscaled)
-{
+TEST(DecodeForBox, CutAtTheBoxKeepsTheTopLeftPixelsUnscaled) {
     for (const Picture& picture : losslessPictures(kWidth, kHeight)) {
         SCOPED_TRACE(picture.name);
         const DecodedImage whole = decodeFor(picture.file, kWholePicture);
@@ -107,12 +100,12 @@ TEST(DecodeForBox, CutAtTheBoxKeepsTheTopLeftPixelsUnscaled)
         ASSERT_EQ(std::min(whole.height, kLogoBox.height), cut.height);
         for (int y = 0; y < cut.height; ++y)
             for (int x = 0; x < cut.width; ++x)
-                ASSERT_EQ(whole.pixels[y * whole.width + x], cut.pixels[y * cut.width + x]) << x << "," << y;
+                ASSERT_EQ(whole.pixels[y * whole.width + x], cut.pixels[y * cut.width + x])
+                    << x << "," << y;
     }
 }
 
-TEST(DecodeForBox, ShrinkToTheBoxSamplesTheNearestPixels)
-{
+TEST(DecodeForBox, ShrinkToTheBoxSamplesTheNearestPixels) {
     const DecodeTarget smallBox{150, 100, BoxFit::ShrinkToBox};
     for (const Picture& picture : losslessPictures(kWidth, kHeight)) {
         SCOPED_TRACE(picture.name);
@@ -122,13 +115,13 @@ TEST(DecodeForBox, ShrinkToTheBoxSamplesTheNearestPixels)
         ASSERT_EQ(std::min(whole.height, smallBox.height), shrunk.height);
         for (int y = 0; y < shrunk.height; ++y)
             for (int x = 0; x < shrunk.width; ++x)
-                ASSERT_EQ(nearest(whole, shrunk.width, shrunk.height, x, y), shrunk.pixels[y * shrunk.width + x])
+                ASSERT_EQ(nearest(whole, shrunk.width, shrunk.height, x, y),
+                          shrunk.pixels[y * shrunk.width + x])
                     << x << "," << y;
     }
 }
 
-TEST(DecodeForBox, PicturesWithinTheBoxDecodeWholeEitherWay)
-{
+TEST(DecodeForBox, PicturesWithinTheBoxDecodeWholeEitherWay) {
     for (const Picture& picture : losslessPictures(120, 90)) {
         SCOPED_TRACE(picture.name);
         const DecodedImage whole = decodeFor(picture.file, kWholePicture);
@@ -143,8 +136,7 @@ TEST(DecodeForBox, PicturesWithinTheBoxDecodeWholeEitherWay)
 
 // JPEG is scaled by libjpeg before it is sampled, so its pixels are
 // compared loosely, on a picture of flat quarters.
-TEST(DecodeForBox, JpegIsScaledDownForTheBoxAndCutForActualSize)
-{
+TEST(DecodeForBox, JpegIsScaledDownForTheBoxAndCutForActualSize) {
     Jpeg quarters;
     quarters.width = 2000;
     quarters.height = 1500;
@@ -160,11 +152,13 @@ TEST(DecodeForBox, JpegIsScaledDownForTheBoxAndCutForActualSize)
         ASSERT_EQ(374, shrunk.height);
         auto near = [](std::uint32_t expected, std::uint32_t actual) {
             for (int shift : {0, 8, 16})
-                if (std::abs(static_cast<int>((expected >> shift) & 0xFF) - static_cast<int>((actual >> shift) & 0xFF)) > 8)
+                if (std::abs(static_cast<int>((expected >> shift) & 0xFF) -
+                             static_cast<int>((actual >> shift) & 0xFF)) > 8)
                     return false;
             return true;
         };
-        EXPECT_TRUE(near(0xFF0000, shrunk.pixels[50 * 500 + 50])) << std::hex << shrunk.pixels[50 * 500 + 50];
+        EXPECT_TRUE(near(0xFF0000, shrunk.pixels[50 * 500 + 50]))
+            << std::hex << shrunk.pixels[50 * 500 + 50];
         EXPECT_TRUE(near(0x0000FF, shrunk.pixels[50 * 500 + 450]));
         EXPECT_TRUE(near(0x00FF00, shrunk.pixels[320 * 500 + 50]));
         EXPECT_TRUE(near(0xFFFFFF, shrunk.pixels[320 * 500 + 450]));
@@ -176,8 +170,7 @@ TEST(DecodeForBox, JpegIsScaledDownForTheBoxAndCutForActualSize)
     }
 }
 
-TEST(DecodeForBox, GifFrameIsClippedToItsScreen)
-{
+TEST(DecodeForBox, GifFrameIsClippedToItsScreen) {
     // A 175 x 119 screen whose frame claims 8192 x 8192: the frame's first
     // rows show, cut at the screen, whatever the box.
     Gif gif;
@@ -188,8 +181,7 @@ TEST(DecodeForBox, GifFrameIsClippedToItsScreen)
     gif.palette = {0x000000, 0xFFFFFF, 0xFF0000, 0x0000FF};
     std::vector<std::uint8_t> rows;
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 8192; ++x)
-            rows.push_back(static_cast<std::uint8_t>((x + y) % 4));
+        for (int x = 0; x < 8192; ++x) rows.push_back(static_cast<std::uint8_t>((x + y) % 4));
     gif.indices = rows;
     const Bytes file = makeGif(gif);
     for (const DecodeTarget& target : {kWholePicture, kLogoBox}) {
@@ -204,23 +196,25 @@ TEST(DecodeForBox, GifFrameIsClippedToItsScreen)
     }
 }
 
-TEST(HostilePictures, EachPassesAChoosersTest)
-{
-    for (const hostile_pictures::HostilePicture& picture : hostile_pictures::makeHostilePictures()) {
+TEST(HostilePictures, EachPassesAChoosersTest) {
+    for (const hostile_pictures::HostilePicture& picture :
+         hostile_pictures::makeHostilePictures()) {
         SCOPED_TRACE(picture.name);
         int width = 0;
         int height = 0;
-        const bool logoSized = measureImage(picture.bytes.data(), picture.bytes.size(), width, height) &&
-                               width < 176 && height < 120;
+        const bool logoSized =
+            measureImage(picture.bytes.data(), picture.bytes.size(), width, height) &&
+            width < 176 && height < 120;
         EXPECT_TRUE(logoSized || picture.bytes.size() <= 250000);
     }
 }
 
-TEST(HostilePictures, AreRefusedOrDecodedNoLargerThanTheBox)
-{
-    for (const hostile_pictures::HostilePicture& picture : hostile_pictures::makeHostilePictures()) {
+TEST(HostilePictures, AreRefusedOrDecodedNoLargerThanTheBox) {
+    for (const hostile_pictures::HostilePicture& picture :
+         hostile_pictures::makeHostilePictures()) {
         for (const DecodeTarget& place : {kLogoBox, kPreview}) {
-            SCOPED_TRACE(picture.name + (place.fit == BoxFit::CutAtBox ? " in the logo box" : " in the preview"));
+            SCOPED_TRACE(picture.name +
+                         (place.fit == BoxFit::CutAtBox ? " in the logo box" : " in the preview"));
             DecodedImage image;
             if (!decodeImage(picture.bytes.data(), picture.bytes.size(), place, image)) {
                 EXPECT_TRUE(image.pixels.empty());

@@ -8,8 +8,7 @@
 
 namespace {
 
-TEST(ImageDetection, ChoosesTheFormatByItsFirstBytes)
-{
+TEST(ImageDetection, ChoosesTheFormatByItsFirstBytes) {
     const struct {
         std::string name;
         std::vector<std::uint8_t> bytes;

@@ -10,8 +10,7 @@
 #include "platform/image/image_decoder.h"
 
 inline void expectPicture(const Bytes& file, int width, int height,
-                          const std::vector<std::uint32_t>& pixels)
-{
+                          const std::vector<std::uint32_t>& pixels) {
     DecodedImage image;
     ASSERT_TRUE(decodeImage(file.data(), file.size(), image));
     EXPECT_EQ(width, image.width);

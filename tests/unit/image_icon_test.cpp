@@ -11,8 +11,8 @@ using namespace image_fixtures;
 
 namespace {
 
-Bitmap iconBitmap(unsigned bitCount, std::vector<std::uint32_t> values, std::vector<std::uint32_t> palette = {})
-{
+Bitmap iconBitmap(unsigned bitCount, std::vector<std::uint32_t> values,
+                  std::vector<std::uint32_t> palette = {}) {
     Bitmap bitmap;
     bitmap.width = 2;
     bitmap.height = 2;
@@ -22,8 +22,7 @@ Bitmap iconBitmap(unsigned bitCount, std::vector<std::uint32_t> values, std::vec
     return bitmap;
 }
 
-TEST(IconDecoder, DrawsTheFirstImageThroughItsMaskOrAlpha)
-{
+TEST(IconDecoder, DrawsTheFirstImageThroughItsMaskOrAlpha) {
     const std::vector<std::uint32_t> fourColours = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
     // Top-left pixel masked out.
     const std::vector<bool> topLeftMasked = {true, false, false, false};
@@ -40,16 +39,21 @@ TEST(IconDecoder, DrawsTheFirstImageThroughItsMaskOrAlpha)
          makeIcon(makeIconDib(iconBitmap(8, {0, 1, 2, 3}, fourColours), topLeftMasked), 2, 2, 2),
          {0x00000000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}},
         {"32 bit alpha wins over the mask",
-         makeIcon(makeIconDib(iconBitmap(32, {0x80FF0000, 0x00000000, 0xFF0000FF, 0x40FFFFFF}), topLeftMasked), 2, 2),
+         makeIcon(makeIconDib(iconBitmap(32, {0x80FF0000, 0x00000000, 0xFF0000FF, 0x40FFFFFF}),
+                              topLeftMasked),
+                  2, 2),
          {0x80FF0000, 0x00000000, 0xFF0000FF, 0x40FFFFFF}},
         {"32 bit with no alpha at all uses the mask",
-         makeIcon(makeIconDib(iconBitmap(32, {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF}), topLeftMasked), 2,
-                  2),
+         makeIcon(makeIconDib(iconBitmap(32, {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF}),
+                              topLeftMasked),
+                  2, 2),
          {0x00000000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}},
         {"mask cut off shows the image opaque",
          [&] {
-             Bytes file = makeIcon(makeIconDib(iconBitmap(24, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}), topLeftMasked),
-                                   2, 2);
+             Bytes file =
+                 makeIcon(makeIconDib(iconBitmap(24, {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}),
+                                      topLeftMasked),
+                          2, 2);
              file.resize(file.size() - 8);
              return file;
          }(),
@@ -66,8 +70,7 @@ TEST(IconDecoder, DrawsTheFirstImageThroughItsMaskOrAlpha)
     }
 }
 
-TEST(IconDecoder, MeasuresBitmapImagesByHeaderAndPngImagesByDirectory)
-{
+TEST(IconDecoder, MeasuresBitmapImagesByHeaderAndPngImagesByDirectory) {
     Bitmap wide = iconBitmap(24, std::vector<std::uint32_t>(48 * 32, 0));
     wide.width = 48;
     wide.height = 32;
@@ -81,7 +84,8 @@ TEST(IconDecoder, MeasuresBitmapImagesByHeaderAndPngImagesByDirectory)
         // The directory's 16 x 16 is ignored; the doubled header height is halved.
         {"bitmap image", makeIcon(makeIconDib(wide, {}), 16, 16), 48, 32, true},
         {"PNG image", makeIcon(makePngStub(64, 48), 64, 48), 64, 48, false},
-        {"PNG image of 256 x 256 stored as 0", makeIcon(makePngStub(256, 256), 0, 0), 256, 256, false},
+        {"PNG image of 256 x 256 stored as 0", makeIcon(makePngStub(256, 256), 0, 0), 256, 256,
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,8 +99,7 @@ TEST(IconDecoder, MeasuresBitmapImagesByHeaderAndPngImagesByDirectory)
     }
 }
 
-TEST(IconDecoder, RefusesBrokenDirectories)
-{
+TEST(IconDecoder, RefusesBrokenDirectories) {
     const Bytes good = makeIcon(makeIconDib(iconBitmap(24, {0, 0, 0, 0}), {}), 2, 2);
     auto patched = [&](std::size_t offset, std::uint32_t value) {
         Bytes file = good;
@@ -118,7 +121,8 @@ TEST(IconDecoder, RefusesBrokenDirectories)
         {"image offset inside the directory", patched(18, 10)},
         {"header height of 1 halves to nothing", patched(22 + 8, 1)},
         {"top-down icon bitmap", topDown},
-        {"100,000 x 100,000 icon", [&] {
+        {"100,000 x 100,000 icon",
+         [&] {
              Bytes file = patched(22 + 4, 100000);
              setU32(file, 22 + 8, 200000);
              return file;

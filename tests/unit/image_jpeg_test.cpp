@@ -13,13 +13,9 @@ using namespace image_fixtures;
 namespace {
 
 // Left half red, right half blue: flat areas survive compression closely.
-std::uint32_t halves(int x, int)
-{
-    return x < 32 ? 0xFF0000 : 0x0000FF;
-}
+std::uint32_t halves(int x, int) { return x < 32 ? 0xFF0000 : 0x0000FF; }
 
-Jpeg jpeg(bool grayscale, bool progressive)
-{
+Jpeg jpeg(bool grayscale, bool progressive) {
     Jpeg result;
     result.width = 64;
     result.height = 48;
@@ -29,25 +25,22 @@ Jpeg jpeg(bool grayscale, bool progressive)
     return result;
 }
 
-bool near(std::uint32_t expected, std::uint32_t actual)
-{
+bool near(std::uint32_t expected, std::uint32_t actual) {
     for (int shift : {0, 8, 16, 24})
-        if (std::abs(static_cast<int>((expected >> shift) & 0xFF) - static_cast<int>((actual >> shift) & 0xFF)) > 8)
+        if (std::abs(static_cast<int>((expected >> shift) & 0xFF) -
+                     static_cast<int>((actual >> shift) & 0xFF)) > 8)
             return false;
     return true;
 }
 
 // Offset of the frame header's height field.
-std::size_t sizeFieldOffset(const Bytes& file)
-{
+std::size_t sizeFieldOffset(const Bytes& file) {
     for (std::size_t i = 2; i + 8 < file.size(); ++i)
-        if (file[i] == 0xFF && (file[i + 1] == 0xC0 || file[i + 1] == 0xC2))
-            return i + 5;
+        if (file[i] == 0xFF && (file[i + 1] == 0xC0 || file[i + 1] == 0xC2)) return i + 5;
     return 0;
 }
 
-Bytes withSize(Bytes file, unsigned width, unsigned height)
-{
+Bytes withSize(Bytes file, unsigned width, unsigned height) {
     const std::size_t offset = sizeFieldOffset(file);
     file[offset] = static_cast<std::uint8_t>(height >> 8);
     file[offset + 1] = static_cast<std::uint8_t>(height);
@@ -56,8 +49,7 @@ Bytes withSize(Bytes file, unsigned width, unsigned height)
     return file;
 }
 
-TEST(JpegDecoder, DecodesColourGreyAndProgressiveFiles)
-{
+TEST(JpegDecoder, DecodesColourGreyAndProgressiveFiles) {
     const struct {
         std::string name;
         Bytes file;
@@ -85,8 +77,7 @@ TEST(JpegDecoder, DecodesColourGreyAndProgressiveFiles)
     }
 }
 
-TEST(JpegDecoder, MeasuresHugeHeadersWithoutDecoding)
-{
+TEST(JpegDecoder, MeasuresHugeHeadersWithoutDecoding) {
     // 10,000 x 10,000 claimed by a 64 x 48 file: measuring never looks at the
     // scans, and decoding is refused before anything that size is allocated.
     const Bytes huge = withSize(makeJpeg(jpeg(false, false)), 10000, 10000);
@@ -99,13 +90,11 @@ TEST(JpegDecoder, MeasuresHugeHeadersWithoutDecoding)
     EXPECT_FALSE(decodeImage(huge.data(), huge.size(), image));
 }
 
-TEST(JpegDecoder, TreatsBrokenFilesAsUndecodableAndSilent)
-{
+TEST(JpegDecoder, TreatsBrokenFilesAsUndecodableAndSilent) {
     const Bytes good = makeJpeg(jpeg(false, false));
     const std::size_t frameHeader = sizeFieldOffset(good) - 5;
     Bytes garbage = {0xFF, 0xD8};
-    for (int i = 0; i < 200; ++i)
-        garbage.push_back(static_cast<std::uint8_t>(i * 37));
+    for (int i = 0; i < 200; ++i) garbage.push_back(static_cast<std::uint8_t>(i * 37));
 
     const struct {
         std::string name;
@@ -130,8 +119,7 @@ TEST(JpegDecoder, TreatsBrokenFilesAsUndecodableAndSilent)
     // Cut inside the scan: libjpeg fills the rest, as Windows shows such files.
     std::size_t scanStart = 0;
     for (std::size_t i = 0; i + 1 < good.size() && scanStart == 0; ++i)
-        if (good[i] == 0xFF && good[i + 1] == 0xDA)
-            scanStart = i;
+        if (good[i] == 0xFF && good[i + 1] == 0xDA) scanStart = i;
     ASSERT_NE(0u, scanStart);
     testing::internal::CaptureStderr();
     const Bytes cut(good.begin(), good.begin() + scanStart + (good.size() - scanStart) / 2);

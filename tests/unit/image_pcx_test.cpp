@@ -1,8 +1,8 @@
 // PCX decoding: 8-bit with the trailing colour table, monochrome, runs, and
 // the kinds that are refused.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/image_expectations.h"
 #include "tests/common/image_fixtures.h"
+#include "tests/unit/image_expectations.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,7 @@ using namespace image_fixtures;
 namespace {
 
 Pcx pcx(int width, int height, unsigned bitsPerPixel, std::vector<std::uint8_t> indices,
-        std::vector<std::uint32_t> palette = {})
-{
+        std::vector<std::uint32_t> palette = {}) {
     Pcx result;
     result.width = width;
     result.height = height;
@@ -24,8 +23,7 @@ Pcx pcx(int width, int height, unsigned bitsPerPixel, std::vector<std::uint8_t> 
     return result;
 }
 
-TEST(PcxDecoder, DecodesEightBitAndMonochromePictures)
-{
+TEST(PcxDecoder, DecodesEightBitAndMonochromePictures) {
     // Index 200 has both top bits set, so even a single one needs a run byte.
     std::vector<std::uint32_t> palette(256, 0);
     palette[1] = 0xFF0000;
@@ -41,7 +39,8 @@ TEST(PcxDecoder, DecodesEightBitAndMonochromePictures)
     crossing.insert(crossing.end(), {0xC8, 1});
     crossing.push_back(0x0C);
     for (std::uint32_t colour : palette)
-        crossing.insert(crossing.end(), {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+        crossing.insert(crossing.end(), {static_cast<std::uint8_t>(colour >> 16),
+                                         static_cast<std::uint8_t>(colour >> 8),
                                          static_cast<std::uint8_t>(colour)});
 
     const std::uint32_t green = 0xFF00FF00;
@@ -56,19 +55,37 @@ TEST(PcxDecoder, DecodesEightBitAndMonochromePictures)
         int height;
         std::vector<std::uint32_t> pixels;
     } cases[] = {
-        {"8 bit runs with the colour table at the end", makePcx(pcx(3, 2, 8, runs, palette)), 3, 2,
+        {"8 bit runs with the colour table at the end",
+         makePcx(pcx(3, 2, 8, runs, palette)),
+         3,
+         2,
          {green, green, green, blue, red, blue}},
-        {"8 bit without compression", makePcx(uncompressed), 3, 2, {green, green, green, blue, red, blue}},
-        {"8 bit without a colour table reads grey", makePcx(pcx(2, 1, 8, {0, 200})), 2, 1, {black, 0xFFC8C8C8}},
+        {"8 bit without compression",
+         makePcx(uncompressed),
+         3,
+         2,
+         {green, green, green, blue, red, blue}},
+        {"8 bit without a colour table reads grey",
+         makePcx(pcx(2, 1, 8, {0, 200})),
+         2,
+         1,
+         {black, 0xFFC8C8C8}},
         {"run crossing a line end", crossing, 4, 2, std::vector<std::uint32_t>(8, red)},
-        {"monochrome", makePcx(pcx(10, 2, 1, {1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1})), 10, 2,
+        {"monochrome",
+         makePcx(pcx(10, 2, 1, {1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1})),
+         10,
+         2,
          {white, black, black, black, black, black, black, black, white, white,
           black, white, black, white, black, white, black, white, black, white}},
-        {"lines cut short stay black", [&] {
+        {"lines cut short stay black",
+         [&] {
              Bytes file = makePcx(pcx(3, 2, 8, {200, 1, 200, 200, 1, 200}));
              file.resize(file.size() - 3);
              return file;
-         }(), 3, 2, {0xFFC8C8C8, 0xFF010101, 0xFFC8C8C8, black, black, black}},
+         }(),
+         3,
+         2,
+         {0xFFC8C8C8, 0xFF010101, 0xFFC8C8C8, black, black, black}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -76,8 +93,7 @@ TEST(PcxDecoder, DecodesEightBitAndMonochromePictures)
     }
 }
 
-TEST(PcxDecoder, RefusesOtherKindsAndBrokenHeaders)
-{
+TEST(PcxDecoder, RefusesOtherKindsAndBrokenHeaders) {
     const Bytes good = makePcx(pcx(2, 2, 8, {0, 1, 2, 3}));
     auto withByte = [&](std::size_t offset, std::uint8_t value) {
         Bytes file = good;

@@ -25,19 +25,17 @@ TEST_P(DialogFilterList, BecomesTheNulSeparatedList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, DialogFilterList,
-    testing::Values(
-        FilterCase{"OnePair", "位图（*.bmp）|*.bmp", "位图（*.bmp）\0*.bmp\0\0"s},
-        FilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", "JPEG\0*.jpg\0All\0*.*\0\0"s},
-        FilterCase{"EndingInDoubleBarGetsNoMore", "BMP|*.bmp||", "BMP\0*.bmp\0\0"s},
-        FilterCase{"EndingInOneBarGetsTwoMore", "BMP|*.bmp|", "BMP\0*.bmp\0\0\0"s},
-        FilterCase{"TrailingBlanksCut", "BMP|*.bmp   ", "BMP\0*.bmp\0\0"s},
-        FilterCase{"BlanksAfterDoubleBarCut", "BMP|*.bmp|| ", "BMP\0*.bmp\0\0"s},
-        FilterCase{"LeadingAndInnerBlanksKept", " A |*.a", " A \0*.a\0\0"s},
-        FilterCase{"Empty", "", "\0\0"s},
-        FilterCase{"OnlyBlanks", "   ", "\0\0"s},
-        // "瞸" is B2 7C in code page 936: its trail byte is no separator.
-        FilterCase{"TrailByteLikeABarKept", "瞸|*.x", "瞸\0*.x\0\0"s},
-        FilterCase{"CharacterEndingInBarIsNoDoubleBar", "a|瞸|", "a\0瞸\0\0\0"s}),
+    testing::Values(FilterCase{"OnePair", "位图（*.bmp）|*.bmp", "位图（*.bmp）\0*.bmp\0\0"s},
+                    FilterCase{"TwoPairs", "JPEG|*.jpg|All|*.*", "JPEG\0*.jpg\0All\0*.*\0\0"s},
+                    FilterCase{"EndingInDoubleBarGetsNoMore", "BMP|*.bmp||", "BMP\0*.bmp\0\0"s},
+                    FilterCase{"EndingInOneBarGetsTwoMore", "BMP|*.bmp|", "BMP\0*.bmp\0\0\0"s},
+                    FilterCase{"TrailingBlanksCut", "BMP|*.bmp   ", "BMP\0*.bmp\0\0"s},
+                    FilterCase{"BlanksAfterDoubleBarCut", "BMP|*.bmp|| ", "BMP\0*.bmp\0\0"s},
+                    FilterCase{"LeadingAndInnerBlanksKept", " A |*.a", " A \0*.a\0\0"s},
+                    FilterCase{"Empty", "", "\0\0"s}, FilterCase{"OnlyBlanks", "   ", "\0\0"s},
+                    // "瞸" is B2 7C in code page 936: its trail byte is no separator.
+                    FilterCase{"TrailByteLikeABarKept", "瞸|*.x", "瞸\0*.x\0\0"s},
+                    FilterCase{"CharacterEndingInBarIsNoDoubleBar", "a|瞸|", "a\0瞸\0\0\0"s}),
     [](const testing::TestParamInfo<FilterCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -21,14 +21,12 @@ struct GifOutline {
 };
 
 // Walks the blocks after the screen descriptor and global palette.
-GifOutline outlineGif(const std::uint8_t* data, std::size_t size, std::size_t position)
-{
+GifOutline outlineGif(const std::uint8_t* data, std::size_t size, std::size_t position) {
     GifOutline outline;
     auto skipSubBlocks = [&]() {
         while (position < size) {
             const std::uint8_t length = data[position++];
-            if (length == 0)
-                return true;
+            if (length == 0) return true;
             position += length;
         }
         return false;
@@ -40,17 +38,14 @@ GifOutline outlineGif(const std::uint8_t* data, std::size_t size, std::size_t po
             return outline;
         }
         if (introducer == 0x21) {
-            if (position + 1 > size)
-                return outline;
+            if (position + 1 > size) return outline;
             const std::uint8_t label = data[position++];
             // Graphic control extension: block size 4, flags, delay, index.
             if (label == 0xF9 && position + 2 <= size && (data[position + 1] & 0x01))
                 outline.transparency = true;
-            if (!skipSubBlocks())
-                return outline;
+            if (!skipSubBlocks()) return outline;
         } else if (introducer == 0x2C) {
-            if (position + 10 > size)
-                return outline;
+            if (position + 10 > size) return outline;
             ++outline.imageCount;
             outline.imageWidth = data[position + 4] | (data[position + 5] << 8);
             outline.imageHeight = data[position + 6] | (data[position + 7] << 8);
@@ -58,8 +53,7 @@ GifOutline outlineGif(const std::uint8_t* data, std::size_t size, std::size_t po
             outline.localPalette = (flags & 0x80) != 0;
             outline.interlaced = (flags & 0x40) != 0;
             position += 9 + 1;  // descriptor, then the LZW minimum code size
-            if (!skipSubBlocks())
-                return outline;
+            if (!skipSubBlocks()) return outline;
         } else {
             return outline;
         }
@@ -69,8 +63,7 @@ GifOutline outlineGif(const std::uint8_t* data, std::size_t size, std::size_t po
 
 }  // namespace
 
-TEST(BannerResource, IsOneFrameGif89aWithA128ColourPalette)
-{
+TEST(BannerResource, IsOneFrameGif89aWithA128ColourPalette) {
     const std::uint8_t* gif = kBannerGif;
     ASSERT_EQ(kBannerGifSize, 13419u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(gif), 6), "GIF89a");
@@ -89,8 +82,7 @@ TEST(BannerResource, IsOneFrameGif89aWithA128ColourPalette)
     EXPECT_FALSE(outline.transparency);
 }
 
-TEST(BannerResource, DecodesToATealPicture)
-{
+TEST(BannerResource, DecodesToATealPicture) {
     DecodedImage image;
     ASSERT_TRUE(decodeImage(kBannerGif, kBannerGifSize, image));
     ASSERT_EQ(image.width, 550);

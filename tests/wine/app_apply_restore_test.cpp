@@ -139,8 +139,8 @@ TEST_F(AppApplyRestore, TheBackgroundNamingTheTargetItselfKeepsItsContent) {
     // A 32-bit program sees SysWOW64 under the name System32 and reaches the
     // real System32 as Sysnative.
     const std::string systemFolder = inWow64Lane() ? "\\Sysnative" : "\\System32";
-    app.setText(kIdBackgroundPathEdit,
-                windowsFolder() + systemFolder + "\\oobe\\info\\Backgrounds\\BackgroundDefault.jpg");
+    app.setText(kIdBackgroundPathEdit, windowsFolder() + systemFolder +
+                                           "\\oobe\\info\\Backgrounds\\BackgroundDefault.jpg");
     applyAndExpectDone();
     EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(background));
 }

@@ -253,7 +253,8 @@ TEST_F(AppChoosers, AFileChosenInsideTheWindowsFolderIsTheOneTheDialogShowed) {
     ASSERT_TRUE(waitUntil([&] { return app.text(kIdBackgroundPathEdit) == named + "\\sea.jpg"; }));
     app.click(kIdApplyButton);
     const auto message = app.answerMessageBox();
-    for (const Copy& copy : copies) removeFolderTree(windowsFolder() + copy.systemFolder + pickFolder);
+    for (const Copy& copy : copies)
+        removeFolderTree(windowsFolder() + copy.systemFolder + pickFolder);
 
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->text, texts::kApplyDone);

@@ -15,12 +15,12 @@ std::string listItemText(HWND comboBox, int index) {
     SendMessageW(comboBox, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
     wide.resize(static_cast<size_t>(length));
     std::string text(wide.size() * 2 + 1, '\0');
-    const int bytes = WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()),
-                                          text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    const int bytes =
+        WideCharToMultiByte(936, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
     return text;
 }
-
 
 std::string windowsPathOf(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;
@@ -114,7 +114,8 @@ void RunningApp::setText(int controlId, const std::string& text) const {
 }
 
 HWND RunningApp::waitForMessageBox(DWORD milliseconds) const {
-    return ::waitForWindow([&] { return findDialogWith(processId_, kMessageTextId); }, milliseconds);
+    return ::waitForWindow([&] { return findDialogWith(processId_, kMessageTextId); },
+                           milliseconds);
 }
 
 std::optional<MessageBoxSeen> RunningApp::answerMessageBox(DWORD milliseconds) const {
@@ -147,11 +148,14 @@ namespace {
 bool needsPainting(HWND window) {
     if (GetUpdateRect(window, nullptr, FALSE)) return true;
     bool pending = false;
-    EnumChildWindows(window, [](HWND child, LPARAM state) -> BOOL {
-        if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
-        *reinterpret_cast<bool*>(state) = true;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&pending));
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM state) -> BOOL {
+            if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+            *reinterpret_cast<bool*>(state) = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&pending));
     return pending;
 }
 
@@ -210,7 +214,8 @@ COLORREF screenPixel(int x, int y) {
 // ---- The open-file dialog --------------------------------------------------
 
 HWND RunningApp::waitForOpenFileDialog(DWORD milliseconds) const {
-    return ::waitForWindow([&] { return findDialogWith(processId_, kFileNameBoxId); }, milliseconds);
+    return ::waitForWindow([&] { return findDialogWith(processId_, kFileNameBoxId); },
+                           milliseconds);
 }
 
 std::string RunningApp::openFileDialogName(HWND dialog) const {
@@ -275,7 +280,6 @@ const char kScratchRoot[] = "C:\\vellumark-test-files";
 
 }  // namespace
 
-
 RegistryValueSeen readRegistryValue(const std::string& keyPath, const std::string& valueName) {
     RegistryValueSeen value;
     HKEY key = nullptr;
@@ -320,9 +324,9 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const bool complete =
-        bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                    nullptr) &&
-                          written == bytes.size());
+        bytes.empty() ||
+        (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size());
     return CloseHandle(file) && complete;
 }
 
@@ -349,7 +353,8 @@ bool removeFolderTree(const std::string& path) {
 
 bool clearOemSettings() {
     // The 32-bit views too, so nothing a wrong write left there outlives its test.
-    for (const std::string& key : {std::string(kOemInformationKey), redirectedKeyOf(kOemInformationKey)}) {
+    for (const std::string& key :
+         {std::string(kOemInformationKey), redirectedKeyOf(kOemInformationKey)}) {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, key.c_str());
     }
     deleteRegistryValue(kLogonBackgroundKey, "OEMBackground");
@@ -375,7 +380,8 @@ std::string whatLandedInThe32BitViews() {
 std::string oemLogoFile() { return oemInfoFolder() + "\\oemlogo.bmp"; }
 std::string oemBackgroundFile() { return oemInfoFolder() + "\\Backgrounds\\BackgroundDefault.jpg"; }
 
-ScratchFolder::ScratchFolder(const std::string& name) : folder_(std::string(kScratchRoot) + "\\" + name) {
+ScratchFolder::ScratchFolder(const std::string& name)
+    : folder_(std::string(kScratchRoot) + "\\" + name) {
     CreateDirectoryA(kScratchRoot, nullptr);
     ready_ = removeFolderTree(folder_) && CreateDirectoryA(folder_.c_str(), nullptr);
 }

@@ -52,7 +52,8 @@ public:
     void setText(int controlId, const std::string& text) const;
 
     // Waits for a message box of the program, reads it and presses OK.
-    std::optional<MessageBoxSeen> answerMessageBox(DWORD milliseconds = kTestDeadlineMilliseconds) const;
+    std::optional<MessageBoxSeen> answerMessageBox(
+        DWORD milliseconds = kTestDeadlineMilliseconds) const;
     HWND waitForMessageBox(DWORD milliseconds = kTestDeadlineMilliseconds) const;
 
     // The program's open-file dialog once it is up, or null after the deadline.
@@ -78,7 +79,8 @@ private:
 
 // ---- What the program leaves in the system --------------------------------
 
-constexpr char kOemInformationKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
+constexpr char kOemInformationKey[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 constexpr char kLogonBackgroundKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background";
 constexpr const char* kOemValueNames[] = {"Logo",         "Manufacturer", "Model",

@@ -30,7 +30,8 @@ TEST(AppStartup, MainWindowHoldsEveryControlInItsPlace) {
         const HWND control = app.control(layout.id);
         ASSERT_NE(control, nullptr);
         EXPECT_STRCASEEQ(windowClassName(control).c_str(), expectedClass(layout.kind));
-        const HWND expectedParent = layout.parentId ? app.control(layout.parentId) : app.mainWindow();
+        const HWND expectedParent =
+            layout.parentId ? app.control(layout.parentId) : app.mainWindow();
         EXPECT_EQ(GetParent(control), expectedParent);
         RECT place;
         GetWindowRect(control, &place);
@@ -67,20 +68,23 @@ TEST(AppStartup, BrandListHoldsTheSeventeenBrandsWithTheFirstChosen) {
     const HWND list = app.control(kIdBrandList);
     ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 17);
     const char* expected[] = {
-        "\xC1\xAA \xCF\xEB",  // 联 想
-        "\xBA\xEA \xBB\xF9",  // 宏 基
-        "\xC8\xFD \xD0\xC7",  // 三 星
-        "\xBB\xDD \xC6\xD5",  // 惠 普
-        "\xB4\xF7 \xB6\xFB",  // 戴 尔
-        "\xBB\xAA \xCB\xB6",  // 华 硕
-        "\xC3\xF7 \xBB\xF9",  // 明 基
-        "\xB7\xBD \xD5\xFD",  // 方 正
-        "\xCD\xAC \xB7\xBD",  // 同 方
-        "\xB6\xAB \xD6\xA5",  // 东 芝
-        "\xBF\xB5 \xB0\xD8",  // 康 柏
+        "\xC1\xAA \xCF\xEB",         // 联 想
+        "\xBA\xEA \xBB\xF9",         // 宏 基
+        "\xC8\xFD \xD0\xC7",         // 三 星
+        "\xBB\xDD \xC6\xD5",         // 惠 普
+        "\xB4\xF7 \xB6\xFB",         // 戴 尔
+        "\xBB\xAA \xCB\xB6",         // 华 硕
+        "\xC3\xF7 \xBB\xF9",         // 明 基
+        "\xB7\xBD \xD5\xFD",         // 方 正
+        "\xCD\xAC \xB7\xBD",         // 同 方
+        "\xB6\xAB \xD6\xA5",         // 东 芝
+        "\xBF\xB5 \xB0\xD8",         // 康 柏
         "\xB8\xBB\xCA\xBF\xCD\xA8",  // 富士通
-        "LG\xB5\xE7\xD7\xD3",  // LG电子
-        "SONY", "IBM", "ALIENWARE", "Thinkpad",
+        "LG\xB5\xE7\xD7\xD3",        // LG电子
+        "SONY",
+        "IBM",
+        "ALIENWARE",
+        "Thinkpad",
     };
     for (int index = 0; index < 17; ++index) {
         EXPECT_EQ(listItemText(list, index), expected[index]) << "item " << index;
@@ -107,13 +111,16 @@ INSTANTIATE_TEST_SUITE_P(
     EveryWay, AppShutdown,
     ::testing::Values(
         CloseWay{"ExitButton", [](const RunningApp& app) { app.click(kIdExitButton); }},
-        CloseWay{"CloseBox", [](const RunningApp& app) { PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0); }},
-        CloseWay{"AltF4", [](const RunningApp& app) {
-            PostMessageA(app.mainWindow(), WM_SYSKEYDOWN, VK_F4, 1 << 29);
-        }},
-        CloseWay{"Escape", [](const RunningApp& app) {
-            PostMessageA(app.control(kIdManufacturerEdit), WM_KEYDOWN, VK_ESCAPE, 1);
-        }}),
+        CloseWay{"CloseBox",
+                 [](const RunningApp& app) { PostMessageA(app.mainWindow(), WM_CLOSE, 0, 0); }},
+        CloseWay{"AltF4",
+                 [](const RunningApp& app) {
+                     PostMessageA(app.mainWindow(), WM_SYSKEYDOWN, VK_F4, 1 << 29);
+                 }},
+        CloseWay{"Escape",
+                 [](const RunningApp& app) {
+                     PostMessageA(app.control(kIdManufacturerEdit), WM_KEYDOWN, VK_ESCAPE, 1);
+                 }}),
     [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 
 }  // namespace

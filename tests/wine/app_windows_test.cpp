@@ -5,12 +5,12 @@
 
 #include <string>
 
+#include "app/windowing/window_manager.h"
 #include "app_driver.h"
 #include "profile/brand_presets.h"
 #include "tests/common/image_fixtures.h"
 #include "ui/control_ids.h"
 #include "ui/main_window_layout.h"
-#include "app/windowing/window_manager.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ TEST(AppLooks, EveryControlHasItsKindsSettings) {
             EXPECT_TRUE(style & ES_AUTOHSCROLL);
             EXPECT_FALSE(style & (ES_MULTILINE | ES_READONLY | ES_NOHIDESEL));
             EXPECT_FALSE(GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-            EXPECT_GE(static_cast<DWORD>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu);
+            EXPECT_GE(static_cast<DWORD>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)),
+                      0x7FFFFFFEu);
             break;
         case ControlKind::Button:
             EXPECT_EQ(style & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
@@ -123,7 +124,8 @@ TEST(AppLooks, EveryControlHasItsKindsSettings) {
             // Dropped, the selection field and the list span 160 pixels.
             SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
             HWND droppedList = nullptr;
-            ASSERT_TRUE(waitUntil([&] { return (droppedList = app.topLevelWindow("ComboLBox")) != nullptr; }));
+            ASSERT_TRUE(waitUntil(
+                [&] { return (droppedList = app.topLevelWindow("ComboLBox")) != nullptr; }));
             RECT field = {}, list = {};
             GetWindowRect(control, &field);
             GetWindowRect(droppedList, &list);
@@ -133,8 +135,7 @@ TEST(AppLooks, EveryControlHasItsKindsSettings) {
             SendMessageA(control, CB_SHOWDROPDOWN, FALSE, 0);
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
 }
@@ -143,7 +144,8 @@ TEST(AppKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
 
     const int count = static_cast<int>(std::size(kMainWindowTabOrder));
     for (int step = 1; step <= count; ++step) {
@@ -164,10 +166,12 @@ TEST(AppKeyboard, EnterOnAFocusedButtonPressesNothing) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
     // Tab to "退 出" (the sixth in the order) and press Enter there.
     for (int step = 0; step < 5; ++step) pressKey(VK_TAB);
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdExitButton); }));
+    ASSERT_TRUE(
+        waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdExitButton); }));
     pressKey(VK_RETURN);
     // Space does press it; Enter before it must not have ended the program.
     EXPECT_FALSE(app.waitForExit(300).has_value());
@@ -179,10 +183,12 @@ TEST(AppKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
     // Shift+Tab seven times lands on "关于"; Space opens the about window.
     for (int step = 0; step < 7; ++step) pressKey(VK_TAB, true);
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdAboutButton); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdAboutButton); }));
     pressKey(VK_SPACE);
     const HWND about = app.waitForWindow(VELLUMARK_ABOUT_WINDOW_CLASS);
     ASSERT_NE(about, nullptr);
@@ -198,7 +204,8 @@ TEST(AppKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
     const HWND list = app.control(kIdBrandList);
-    ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
     pressKey(VK_TAB, true);
     ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == list; }));
 
@@ -223,7 +230,8 @@ TEST(AppBanner, PressesDoNothingWithAnyModifier) {
     RunningApp app;
     ASSERT_TRUE(app.start());
     const std::string before = app.text(kIdManufacturerEdit);
-    for (WPARAM keys : {WPARAM{0}, WPARAM{MK_CONTROL}, WPARAM{MK_SHIFT}, WPARAM{MK_CONTROL | MK_SHIFT}}) {
+    for (WPARAM keys :
+         {WPARAM{0}, WPARAM{MK_CONTROL}, WPARAM{MK_SHIFT}, WPARAM{MK_CONTROL | MK_SHIFT}}) {
         PostMessageA(app.control(kIdBanner), WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(20, 30));
         PostMessageA(app.control(kIdBanner), WM_LBUTTONUP, keys, MAKELPARAM(20, 30));
     }
@@ -261,13 +269,20 @@ TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     // Shown first, then the other windows are disabled.
     EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(app.mainWindow()); }));
 
-    struct Expected { int id; int parent; int x, y, width, height; std::string text; };
+    struct Expected {
+        int id;
+        int parent;
+        int x, y, width, height;
+        std::string text;
+    };
     const Expected controls[] = {
-        {kIdAboutNotesGroup, 0, 10, 85, 380, 160, "\xCA\xB9\xD3\xC3\xD0\xEB\xD6\xAA\xA3\xBA"},  // 使用须知：
+        {kIdAboutNotesGroup, 0, 10, 85, 380, 160,
+         "\xCA\xB9\xD3\xC3\xD0\xEB\xD6\xAA\xA3\xBA"},                         // 使用须知：
         {kIdAboutInfoGroup, 0, 10, 10, 380, 60, "\xD0\xC5\xCF\xA2\xA3\xBA"},  // 信息：
         {kIdAboutNotesLabel, kIdAboutNotesGroup, 15, 24, 360, 128, ""},
         {kIdAboutProductLabel, kIdAboutInfoGroup, 15, 15, 351, 40,
-         std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow ") + kMakerWebAddress + " V 1.0"},
+         std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow ") + kMakerWebAddress +
+             " V 1.0"},
     };
     for (const Expected& expected : controls) {
         SCOPED_TRACE(expected.id);
@@ -332,14 +347,20 @@ class AppPreviewWindow : public ::testing::Test {
 protected:
     HWND waitForPreview() { return app.waitForWindow(VELLUMARK_PREVIEW_WINDOW_CLASS); }
     int previewCount() const {
-        struct Count { DWORD pid; int count; } count = {app.processId(), 0};
-        EnumWindows([](HWND window, LPARAM state) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(state);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid == c->pid && windowClassName(window) == VELLUMARK_PREVIEW_WINDOW_CLASS) ++c->count;
-            return TRUE;
-        }, reinterpret_cast<LPARAM>(&count));
+        struct Count {
+            DWORD pid;
+            int count;
+        } count = {app.processId(), 0};
+        EnumWindows(
+            [](HWND window, LPARAM state) -> BOOL {
+                auto* c = reinterpret_cast<Count*>(state);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(window, &pid);
+                if (pid == c->pid && windowClassName(window) == VELLUMARK_PREVIEW_WINDOW_CLASS)
+                    ++c->count;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
         return count.count;
     }
     RunningApp app;
@@ -351,7 +372,9 @@ TEST_F(AppPreviewWindow, WithNoBackgroundItSaysSoAndOpensNothing) {
     const auto message = app.answerMessageBox();
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title, "\xCC\xE1\xCA\xBE");  // 提示
-    EXPECT_EQ(message->text, "\xC4\xE3\xBB\xB9\xC3\xBB\xD3\xD0\xD1\xA1\xD4\xF1\xB1\xB3\xBE\xB0\xCD\xBC\xC6\xAC\xA3\xA1");
+    EXPECT_EQ(
+        message->text,
+        "\xC4\xE3\xBB\xB9\xC3\xBB\xD3\xD0\xD1\xA1\xD4\xF1\xB1\xB3\xBE\xB0\xCD\xBC\xC6\xAC\xA3\xA1");
     EXPECT_EQ(previewCount(), 0);
 }
 
@@ -390,7 +413,8 @@ TEST_F(AppPreviewWindow, ShowsTheNamedPictureStretchedOverTheWindow) {
         for (int x = 0; x < 4; ++x) picture.values.push_back(x < 2 ? 0xFF8000u : 0x0000FFu);
     }
     const Bytes file = image_fixtures::makeBitmap(picture);
-    const std::string path = windowsPathOf(std::string(VELLUMARK_SOURCE_DIR) + "/build/preview-4x3.bmp");
+    const std::string path =
+        windowsPathOf(std::string(VELLUMARK_SOURCE_DIR) + "/build/preview-4x3.bmp");
     HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(out, INVALID_HANDLE_VALUE);
     DWORD written = 0;

@@ -62,7 +62,8 @@ protected:
         GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
         std::array<char, MAX_PATH> longTemp{};
         GetLongPathNameA(temp.data(), longTemp.data(), static_cast<DWORD>(longTemp.size()));
-        folder = Text(longTemp.data()) + "vellumark-dialog-" + std::to_string(GetCurrentProcessId());
+        folder =
+            Text(longTemp.data()) + "vellumark-dialog-" + std::to_string(GetCurrentProcessId());
         CreateDirectoryA(folder.c_str(), nullptr);
         for (const char* name : {"logo.bmp", "background.jpg"}) {
             const HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0,

@@ -22,8 +22,8 @@ Bytes patternBytes(std::size_t size, std::uint8_t seed) {
 class ExclusiveHandle {
 public:
     explicit ExclusiveHandle(const Text& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~ExclusiveHandle() {
         if (valid()) CloseHandle(handle_);
     }
@@ -203,8 +203,8 @@ TEST_F(FileServices, TheWindowsFolderIsReachedDirectly) {
     // system folder is written where the system looks.
     std::array<char, MAX_PATH> system{};
     ASSERT_NE(GetSystemDirectoryA(system.data(), static_cast<UINT>(system.size())), 0u);
-    const Text info = Text(system.data()) + "\\vellumark-test-" +
-                      std::to_string(GetCurrentProcessId());
+    const Text info =
+        Text(system.data()) + "\\vellumark-test-" + std::to_string(GetCurrentProcessId());
     ASSERT_TRUE(services.createDirectory(info));
     const Text logo = info + "\\oemlogo.bmp";
     EXPECT_TRUE(services.writeFileBytes(logo, Bytes{'B', 'M'}));

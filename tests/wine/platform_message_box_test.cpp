@@ -39,8 +39,8 @@ ShownMessage readAndConfirm(HWND box, HWND programWindow) {
 class MessageBoxes : public testing::Test {
 protected:
     void SetUp() override {
-        programWindow = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                        0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+        programWindow = CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                        200, 100, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(programWindow, nullptr);
     }
     void TearDown() override { DestroyWindow(programWindow); }
@@ -67,7 +67,8 @@ TEST_F(MessageBoxes, InformationShowsTitleTextAndIconWithoutOwner) {
 }
 
 TEST_F(MessageBoxes, TaskModalHoldsTheProgramWindowsUntilClosed) {
-    const ShownMessage shown = show("请选择宽小于176，高小于120的图片", kMessageInformation, "提示 ");
+    const ShownMessage shown =
+        show("请选择宽小于176，高小于120的图片", kMessageInformation, "提示 ");
     EXPECT_EQ(shown.title, "提示 ") << "a trailing blank is kept";
     EXPECT_FALSE(shown.programWindowEnabled);
     EXPECT_TRUE(IsWindowEnabled(programWindow));

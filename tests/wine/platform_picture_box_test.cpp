@@ -58,7 +58,8 @@ Bytes makeBitmap24(int width, int height, const ColorAt& colorAt) {
 }
 
 // A one-image icon file with 32-bit pixels, `alphaAt` giving each one's alpha.
-Bytes makeIcon32(int size, COLORREF color, const std::function<std::uint8_t(int x, int y)>& alphaAt) {
+Bytes makeIcon32(int size, COLORREF color,
+                 const std::function<std::uint8_t(int x, int y)>& alphaAt) {
     const std::uint32_t maskBytes = static_cast<std::uint32_t>((size + 31) / 32 * 4 * size);
     const std::uint32_t imageBytes = 40 + static_cast<std::uint32_t>(size * size * 4) + maskBytes;
     Bytes bytes;
@@ -121,8 +122,8 @@ protected:
         SetWindowLongPtrA(parent, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&report));
         logoBox = createPictureBox(parent, kLogoBoxId, 20, 22, 120, 120, kWhite,
                                    PictureMode::ActualSizeTopLeft);
-        banner = createPictureBox(parent, kBannerId, 0, 0, 550, 100, kTeal,
-                                  PictureMode::StretchToBox);
+        banner =
+            createPictureBox(parent, kBannerId, 0, 0, 550, 100, kTeal, PictureMode::StretchToBox);
         ASSERT_NE(logoBox, nullptr);
         ASSERT_NE(banner, nullptr);
     }
@@ -184,7 +185,8 @@ COLORREF quadrantColor(int x, int y, int width, int height) {
 }
 
 TEST_F(PictureBoxes, ALogoSitsAtTheTopLeftOnWhite) {
-    const Bytes logo = makeBitmap24(30, 20, [](int x, int y) { return quadrantColor(x, y, 30, 20); });
+    const Bytes logo =
+        makeBitmap24(30, 20, [](int x, int y) { return quadrantColor(x, y, 30, 20); });
     setPictureBoxBytes(logoBox, logo);
     EXPECT_EQ(pictureBoxBytes(logoBox), logo);
 
@@ -210,7 +212,8 @@ TEST_F(PictureBoxes, ALargerLogoIsCutOffNotShrunk) {
 }
 
 TEST_F(PictureBoxes, TheBannerIsStretchedOverTheBox) {
-    setPictureBoxBytes(banner, makeBitmap24(2, 2, [](int x, int y) { return quadrantColor(x, y, 2, 2); }));
+    setPictureBoxBytes(banner,
+                       makeBitmap24(2, 2, [](int x, int y) { return quadrantColor(x, y, 2, 2); }));
     const std::vector<COLORREF> pixels = render(banner);
     EXPECT_EQ(at(pixels, 137, 25), RGB(200, 30, 40));
     EXPECT_EQ(at(pixels, 412, 25), RGB(0, 0, 255));

@@ -33,8 +33,7 @@ struct TextCase {
 
 void PrintTo(const TextCase& row, std::ostream* out) { *out << row.name; }
 
-class RegistryTextValues : public RegistryWrites,
-                           public testing::WithParamInterface<TextCase> {};
+class RegistryTextValues : public RegistryWrites, public testing::WithParamInterface<TextCase> {};
 
 TEST_P(RegistryTextValues, AreStringsWithTheirTerminatingNul) {
     ASSERT_TRUE(services.writeRegistryText(keyPath + "\\Model", GetParam().text));
@@ -91,10 +90,10 @@ TEST_F(RegistryWrites, FailWhenTheKeyCannotBeMade) {
     // A volatile key takes no lasting subkeys, so the missing key can be
     // neither opened nor created.
     HKEY volatileKey = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, (Text(kTestRoot) + "\\Volatile").c_str(), 0,
-                              nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &volatileKey,
-                              nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, (Text(kTestRoot) + "\\Volatile").c_str(), 0, nullptr,
+                        REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &volatileKey, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(volatileKey);
 
     EXPECT_FALSE(services.writeRegistryText(Text(kTestRoot) + "\\Volatile\\Sub\\Value", "x"));
@@ -111,9 +110,9 @@ TEST(RegistryView, The64BitBuildRunsNativelyAndWritesTheOnlyView) {
     const Text keyPath = Text(kTestRoot) + "\\View";
     ASSERT_TRUE(services.writeRegistryNumber(keyPath + "\\OEMBackground", 1));
     HKEY key = nullptr;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0,
-                            KEY_READ | KEY_WOW64_64KEY, &key),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key),
+        ERROR_SUCCESS);
     if (key != nullptr) RegCloseKey(key);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestRoot);
 }

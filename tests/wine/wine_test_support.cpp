@@ -24,8 +24,8 @@ HWND waitForWindow(const std::function<HWND()>& find, DWORD milliseconds) {
 Text windowText(HWND window) {
     // Through the message with a timeout, so a busy program cannot hang us.
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
-                             kAnswerMilliseconds, &length)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMilliseconds,
+                             &length)) {
         return {};
     }
     Text text(length + 1, '\0');
@@ -112,8 +112,8 @@ void pressDialogButton(HWND dialog, int buttonId) {
 
 DialogDriver::DialogDriver(std::function<void(HWND dialog)> drive)
     : thread_([this, drive = std::move(drive)] {
-          const HWND dialog = waitForWindow(
-              [] { return findTopLevelWindow(GetCurrentProcessId(), "#32770"); });
+          const HWND dialog =
+              waitForWindow([] { return findTopLevelWindow(GetCurrentProcessId(), "#32770"); });
           sawDialog_ = dialog != nullptr;
           if (dialog != nullptr) drive(dialog);
       }) {}
