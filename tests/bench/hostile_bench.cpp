@@ -4,7 +4,7 @@
 // Each decode runs in a child process of its own, so one picture's peak
 // cannot hide behind another's; the worst of RUNS runs is printed.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/hostile_pictures.h"
+#include "tests/common/hostile_pictures.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -10,6 +10,9 @@ inline constexpr char kOemInformationKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
 inline constexpr char kLogonBackgroundKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background";
+// The six text values under kOemInformationKey.
+inline constexpr const char* kOemValueNames[] = {"Logo",         "Manufacturer", "Model",
+                                                 "SupportHours", "SupportPhone", "SupportURL"};
 
 // A value's full path as the program names it: the key, a backslash and the
 // value name.

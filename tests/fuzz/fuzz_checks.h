@@ -3,7 +3,7 @@
 // a picture is shown, the output is min(picture, box) on each axis, as large
 // as it says, and measuring agrees with it.
 #include "platform/image/image_decoder.h"
-#include "tests/unit/hostile_pictures.h"
+#include "tests/common/hostile_pictures.h"
 
 #include <algorithm>
 #include <cstdlib>

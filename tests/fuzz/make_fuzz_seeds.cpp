@@ -1,7 +1,7 @@
 // Writes a small seed corpus, one folder a format plus "image" holding them
 // all: make_fuzz_seeds OUTPUT_DIR
 #include "tests/common/image_fixtures.h"
-#include "tests/unit/hostile_pictures.h"
+#include "tests/common/hostile_pictures.h"
 
 #include <sys/stat.h>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // benchmark's business (tests/bench/hostile_bench.cpp), not a test's.
 #include "platform/image/image_decoder.h"
 #include "tests/common/image_fixtures.h"
-#include "tests/unit/hostile_pictures.h"
+#include "tests/common/hostile_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/bytes.h"
+#include "tests/common/oem_registry.h"
 #include "tests/wine/wine_test_support.h"
 
 // An item of a list box or combo box of another process, in code page 936.
@@ -79,12 +80,9 @@ private:
 
 // ---- What the program leaves in the system --------------------------------
 
-constexpr char kOemInformationKey[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation";
-constexpr char kLogonBackgroundKey[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background";
-constexpr const char* kOemValueNames[] = {"Logo",         "Manufacturer", "Model",
-                                          "SupportHours", "SupportPhone", "SupportURL"};
+using oem_registry::kLogonBackgroundKey;
+using oem_registry::kOemInformationKey;
+using oem_registry::kOemValueNames;
 // The prefix's Windows folder, e.g. "C:\windows".
 std::string windowsFolder();
 // The prefix's real folders, as an apply reaches them.
