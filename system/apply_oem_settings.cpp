@@ -1,13 +1,16 @@
 #include "system/apply_oem_settings.h"
 
+#include "system/completion_note.h"
 #include "system/oem_paths.h"
 #include "system/write_report.h"
 
 namespace {
 
 // A folder that exists already is what we wanted.
-bool ensureDirectory(SystemServices& system, const Text& path) {
-    return system.createDirectory(path) || system.directoryExists(path);
+WriteResult ensureDirectory(SystemServices& system, const Text& path) {
+    const WriteResult created = system.createDirectory(path);
+    if (created || system.directoryExists(path)) return WriteResult::success();
+    return created;
 }
 
 }  // namespace
@@ -20,17 +23,22 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
     report.check(ensureDirectory(system, paths.backgroundsFolder),
                  "文件夹 " + paths.backgroundsFolder);
 
-    // An empty source leaves the existing file alone rather than emptying it.
+    // An empty source never replaces a picture that is there; it is reported,
+    // as the user chose something that did not arrive.
     const Bytes& logo = profile.logoBytes();
-    if (!logo.empty()) {
+    if (logo.empty()) {
+        report.fail("所选的LOGO图片没有内容，没有写入");
+    } else {
         report.check(system.writeFileBytes(paths.logoFile, logo), "LOGO文件 " + paths.logoFile);
     }
     const Text backgroundPath = profile.text(ProfileField::BackgroundPath);
     if (!backgroundPath.empty()) {
         const std::optional<Bytes> background = system.readFile(backgroundPath);
         if (!background) {
-            report.check(false, "无法读取背景图片 " + backgroundPath);
-        } else if (!background->empty()) {
+            report.fail("无法读取背景图片 " + backgroundPath);
+        } else if (background->empty()) {
+            report.fail("背景图片 " + backgroundPath + " 是空文件，没有复制");
+        } else {
             report.check(system.writeFileBytes(paths.backgroundFile, *background),
                          "背景图片文件 " + paths.backgroundFile);
         }
@@ -53,5 +61,10 @@ void applyOemSettings(const OemProfile& profile, SystemServices& system, UserSer
     report.check(system.writeRegistryNumber(kOemBackgroundValue, 1),
                  "注册表值 登录背景开关（OEMBackground）");
 
-    report.show(user, "OEM信息设置完毕！请打开计算机的属性栏查看。", "提示");
+    Text done = "OEM信息设置完毕！请打开计算机的属性栏查看。";
+    if (report.allSucceeded()) {
+        const Text note = completionNote(system);
+        if (!note.empty()) done += "\r\n\r\n" + note;
+    }
+    report.show(user, done, "提示");
 }

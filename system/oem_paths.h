@@ -25,3 +25,9 @@ inline constexpr const char kLogoValue[] = VELLUMARK_OEM_KEY "Logo";
 inline constexpr const char kOemBackgroundValue[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackgrou"
     "nd";
+
+// Policies that hide what an apply writes; read, never changed.
+inline constexpr const char kHelpCustomizedValue[] =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation\\HelpCustomized";
+inline constexpr const char kDisableLogonBackgroundImageValue[] =
+    "SOFTWARE\\Policies\\Microsoft\\Windows\\System\\DisableLogonBackgroundImage";

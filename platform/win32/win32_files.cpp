@@ -12,6 +12,18 @@
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/wow64_redirection.h"
 
+static_assert(system_error::kFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(system_error::kPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(system_error::kAccessDenied == ERROR_ACCESS_DENIED);
+static_assert(system_error::kSharingViolation == ERROR_SHARING_VIOLATION);
+static_assert(system_error::kLockViolation == ERROR_LOCK_VIOLATION);
+static_assert(system_error::kHandleDiskFull == ERROR_HANDLE_DISK_FULL);
+static_assert(system_error::kFileExists == ERROR_FILE_EXISTS);
+static_assert(system_error::kDiskFull == ERROR_DISK_FULL);
+static_assert(system_error::kAlreadyExists == ERROR_ALREADY_EXISTS);
+static_assert(system_error::kDirectory == ERROR_DIRECTORY);
+static_assert(system_error::kUserMappedFile == ERROR_USER_MAPPED_FILE);
+
 namespace {
 
 // ReadFile and WriteFile take a DWORD count; larger transfers go in pieces.
@@ -48,6 +60,13 @@ bool allocate(Bytes& bytes, std::uint64_t size) {
     return true;
 }
 
+WriteResult lastError() { return WriteResult::fromSystemError(GetLastError()); }
+
+bool isFolder(const Text& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool writeAll(HANDLE file, const Bytes& bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -69,18 +88,19 @@ Text temporaryNameFor(const Text& path, int attempt) {
            ".tmp";
 }
 
-bool writeTemporaryFile(const Text& temporaryPath, const Bytes& bytes, bool& nameTaken) {
+WriteResult writeTemporaryFile(const Text& temporaryPath, const Bytes& bytes, bool& nameTaken) {
     FileHandle file(CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
-        nameTaken = GetLastError() == ERROR_FILE_EXISTS;
-        return false;
+        const WriteResult failed = lastError();
+        nameTaken = failed.systemError == ERROR_FILE_EXISTS;
+        return failed;
     }
-    const bool complete = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
-    const bool closed = file.close();
-    if (complete && closed) return true;
-    DeleteFileA(temporaryPath.c_str());
-    return false;
+    WriteResult result = WriteResult::success();
+    if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) result = lastError();
+    if (!file.close() && result) result = lastError();
+    if (!result) DeleteFileA(temporaryPath.c_str());
+    return result;
 }
 
 // Reading shares with other readers only, so the file cannot change under us;
@@ -98,9 +118,10 @@ std::optional<std::uint64_t> sizeOf(const FileHandle& file) {
 
 }  // namespace
 
-bool Win32SystemServices::createDirectory(const Text& path) {
+WriteResult Win32SystemServices::createDirectory(const Text& path) {
     FileSystemRedirectionGuard redirection(path);
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+    if (CreateDirectoryA(path.c_str(), nullptr)) return WriteResult::success();
+    return lastError();
 }
 
 bool Win32SystemServices::directoryExists(const Text& path) {
@@ -142,24 +163,30 @@ std::optional<std::uint64_t> Win32SystemServices::fileLength(const Text& path) {
     return sizeOf(file);
 }
 
-bool Win32SystemServices::writeFileBytes(const Text& path, const Bytes& bytes) {
-    if (path.empty()) return false;
+WriteResult Win32SystemServices::writeFileBytes(const Text& path, const Bytes& bytes) {
+    if (path.empty()) return WriteResult::because(WriteFailure::NotFound);
     FileSystemRedirectionGuard redirection(path);
+    // Windows calls a move onto a folder access denied, which would send the
+    // user to an administrator for nothing.
+    if (isFolder(path)) return WriteResult::because(WriteFailure::InTheWay);
+    WriteResult result = WriteResult::because(WriteFailure::Other);
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         const Text temporaryPath = temporaryNameFor(path, attempt);
         bool nameTaken = false;
-        if (!writeTemporaryFile(temporaryPath, bytes, nameTaken)) {
+        result = writeTemporaryFile(temporaryPath, bytes, nameTaken);
+        if (!result) {
             if (nameTaken) continue;
-            return false;
+            return result;
         }
         if (MoveFileExA(temporaryPath.c_str(), path.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return true;
+            return WriteResult::success();
         }
+        result = lastError();
         DeleteFileA(temporaryPath.c_str());
-        return false;
+        return result;
     }
-    return false;
+    return result;
 }
 
 Text Win32SystemServices::windowsDirectory() { return systemWindowsDirectory(); }

@@ -31,6 +31,8 @@ enum class SystemCallKind {
     FileLength,
     WriteFile,
     WindowsDirectory,
+    ReadRegistryNumber,
+    WindowsVersion,
 };
 
 struct SystemCall {
@@ -74,6 +76,8 @@ inline const char* kindName(SystemCallKind kind) {
     case SystemCallKind::FileLength: return "fileLength";
     case SystemCallKind::WriteFile: return "writeFileBytes";
     case SystemCallKind::WindowsDirectory: return "windowsDirectory";
+    case SystemCallKind::ReadRegistryNumber: return "readRegistryNumber";
+    case SystemCallKind::WindowsVersion: return "windowsVersion";
     }
     return "?";
 }
@@ -88,7 +92,9 @@ inline void PrintTo(const SystemCall& call, std::ostream* out) {
 
 // A registry, a file system and a Windows folder held in memory. Folders
 // are made only under an existing parent; any path in `failingPaths` fails
-// whatever the call, as a write refused by the system does.
+// whatever the call, as a write refused by the system does: access denied,
+// unless `failureCauses` names another cause for it. The Windows version is
+// Windows 7's unless a test sets another.
 class FakeSystemServices final : public SystemServices {
 public:
     struct RegistryValue {
@@ -99,6 +105,7 @@ public:
 
     std::vector<SystemCall> calls;
     std::set<Text> failingPaths;
+    std::map<Text, WriteResult> failureCauses;
     std::set<Text> directories = {"C:", "C:\\Windows", "C:\\Windows\\System32",
                                   "C:\\Windows\\System32\\oobe"};
     std::map<Text, Bytes> files;
@@ -106,6 +113,7 @@ public:
     std::map<Text, std::uint64_t> lengthsWithoutContent;
     std::map<Text, RegistryValue> registry;
     Text windowsFolder = "C:\\Windows";
+    WindowsVersion version = {6, 1};
 
     std::vector<SystemCall> writes() const {
         std::vector<SystemCall> result;
@@ -120,24 +128,35 @@ public:
         return count;
     }
 
-    bool writeRegistryText(const Text& fullPath, const Text& text) override {
+    WriteResult writeRegistryText(const Text& fullPath, const Text& text) override {
         calls.push_back(registryText(fullPath, text));
-        if (failingPaths.count(fullPath)) return false;
+        if (failingPaths.count(fullPath)) return failureOf(fullPath);
         registry[fullPath] = RegistryValue{false, text, 0};
-        return true;
+        return WriteResult::success();
     }
-    bool writeRegistryNumber(const Text& fullPath, std::uint32_t number) override {
+    WriteResult writeRegistryNumber(const Text& fullPath, std::uint32_t number) override {
         calls.push_back(registryNumber(fullPath, number));
-        if (failingPaths.count(fullPath)) return false;
+        if (failingPaths.count(fullPath)) return failureOf(fullPath);
         registry[fullPath] = RegistryValue{true, {}, number};
-        return true;
+        return WriteResult::success();
     }
-    bool createDirectory(const Text& path) override {
+    std::optional<std::uint32_t> readRegistryNumber(const Text& fullPath) override {
+        calls.push_back({SystemCallKind::ReadRegistryNumber, fullPath, {}, 0, {}});
+        const auto value = registry.find(fullPath);
+        if (value == registry.end() || !value->second.isNumber) return std::nullopt;
+        return value->second.number;
+    }
+    WriteResult createDirectory(const Text& path) override {
         calls.push_back(fakes::createDirectory(path));
-        if (failingPaths.count(path) || directories.count(path)) return false;
-        if (!directories.count(parentOf(path))) return false;
+        if (failingPaths.count(path)) return failureOf(path);
+        if (directories.count(path) || files.count(path)) {
+            return WriteResult::fromSystemError(system_error::kAlreadyExists);
+        }
+        if (!directories.count(parentOf(path))) {
+            return WriteResult::fromSystemError(system_error::kPathNotFound);
+        }
         directories.insert(path);
-        return true;
+        return WriteResult::success();
     }
     bool directoryExists(const Text& path) override {
         calls.push_back({SystemCallKind::DirectoryExists, path, {}, 0, {}});
@@ -160,20 +179,33 @@ public:
         if (file == files.end()) return std::nullopt;
         return file->second.size();
     }
-    bool writeFileBytes(const Text& path, const Bytes& bytes) override {
+    WriteResult writeFileBytes(const Text& path, const Bytes& bytes) override {
         calls.push_back(fakes::writeFile(path, bytes));
-        if (path.empty() || failingPaths.count(path) || !directories.count(parentOf(path))) {
-            return false;
+        if (failingPaths.count(path)) return failureOf(path);
+        if (directories.count(path)) return WriteResult::because(WriteFailure::InTheWay);
+        if (path.empty() || !directories.count(parentOf(path))) {
+            return WriteResult::fromSystemError(system_error::kPathNotFound);
         }
         files[path] = bytes;
-        return true;
+        return WriteResult::success();
     }
     Text windowsDirectory() override {
         calls.push_back({SystemCallKind::WindowsDirectory, {}, {}, 0, {}});
         return windowsFolder;
     }
+    WindowsVersion windowsVersion() override {
+        calls.push_back({SystemCallKind::WindowsVersion, {}, {}, 0, {}});
+        return version;
+    }
 
 private:
+    WriteResult failureOf(const Text& path) const {
+        const auto cause = failureCauses.find(path);
+        return cause == failureCauses.end()
+                   ? WriteResult::fromSystemError(system_error::kAccessDenied)
+                   : cause->second;
+    }
+
     static Text parentOf(const Text& path) {
         const auto slash = path.rfind('\\');
         return slash == Text::npos ? Text{} : path.substr(0, slash);

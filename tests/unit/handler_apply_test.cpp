@@ -22,6 +22,9 @@ const Text kLogoFile = kInfo + "\\oemlogo.bmp";
 const Text kBackgroundFile = kBackgrounds + "\\BackgroundDefault.jpg";
 const Text kChosenBackground = "D:\\pictures\\sea.jpg";
 
+const Text kDisableLogonBackgroundImage =
+    "SOFTWARE\\Policies\\Microsoft\\Windows\\System\\DisableLogonBackgroundImage";
+
 const Bytes kLogo = {'B', 'M', 0x3A, 0x00, 0x01, 0xFF};
 const Bytes kBackground = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'};
 
@@ -76,12 +79,17 @@ protected:
 
     void apply() { applyOemSettings(profile, system, user); }
 
-    void expectWarningListing(const std::vector<Text>& itemEndings) {
+    static constexpr bool kAdviceToRunAsAdministrator = true;
+    static constexpr bool kNoAdvice = false;
+
+    void expectWarningListing(const std::vector<Text>& itemEndings, bool administratorAdvice) {
         ASSERT_EQ(user.messages.size(), 1u);
         const MessageShown& message = user.messages[0];
         EXPECT_EQ(message.style, texts::kWarningStyle);
         EXPECT_EQ(message.title, texts::kTitle);
-        EXPECT_NE(message.text.find(texts::kAdministrator), Text::npos) << message.text;
+        EXPECT_EQ(message.text.rfind(texts::kApplyFailedFirstLine, 0), 0u) << message.text;
+        EXPECT_EQ(message.text.find(texts::kAdministrator) != Text::npos, administratorAdvice)
+            << message.text;
         const std::vector<Text> items = listedItems(message.text);
         ASSERT_EQ(items.size(), itemEndings.size()) << message.text;
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -146,46 +154,61 @@ struct EmptySourceCase {
     const char* name;
     bool noLogo;
     bool noBackgroundPath;
-    bool emptyBackgroundFile = false;
+    bool emptyBackgroundFile;
+    // What each listed item names; none when the apply counts as done.
+    std::vector<Text> itemsNamed;
 };
 void PrintTo(const EmptySourceCase& c, std::ostream* out) { *out << c.name; }
 
 class ApplyWithEmptySource : public Apply, public ::testing::WithParamInterface<EmptySourceCase> {};
 
-// An empty source leaves the file that is there as it was, and is no failure.
+// An empty source never replaces the file that is there. A chosen logo or
+// background that holds nothing is a failure; no background named is none.
 TEST_P(ApplyWithEmptySource, LeavesThatFileAloneAndWritesEverythingElse) {
+    const EmptySourceCase& c = GetParam();
     const Bytes oldLogo = {'B', 'M', 'o', 'l', 'd'};
     const Bytes oldBackground = {0xFF, 0xD8, 'o', 'l', 'd'};
     system.directories.insert({kInfo, kBackgrounds});
     system.files[kLogoFile] = oldLogo;
     system.files[kBackgroundFile] = oldBackground;
-    if (GetParam().noLogo) profile.logo.clear();
-    if (GetParam().noBackgroundPath) profile.texts[ProfileField::BackgroundPath] = "";
-    if (GetParam().emptyBackgroundFile) system.files[kChosenBackground] = Bytes{};
+    if (c.noLogo) profile.logo.clear();
+    if (c.noBackgroundPath) profile.texts[ProfileField::BackgroundPath] = "";
+    if (c.emptyBackgroundFile) system.files[kChosenBackground] = Bytes{};
     apply();
 
-    const bool noBackground = GetParam().noBackgroundPath || GetParam().emptyBackgroundFile;
+    const bool noBackground = c.noBackgroundPath || c.emptyBackgroundFile;
     std::vector<SystemCall> expected = writesOfAnApply("C:\\Windows", profile, kLogo, kBackground);
     if (noBackground) expected.erase(expected.begin() + 3);
-    if (GetParam().noLogo) expected.erase(expected.begin() + 2);
-    EXPECT_EQ(system.writes(), expected);
-    EXPECT_EQ(system.files[kLogoFile], GetParam().noLogo ? oldLogo : kLogo);
+    if (c.noLogo) expected.erase(expected.begin() + 2);
+    EXPECT_EQ(system.writes(), expected) << "every other step runs, OEMBackground = 1 included";
+    EXPECT_EQ(system.files[kLogoFile], c.noLogo ? oldLogo : kLogo);
     EXPECT_EQ(system.files[kBackgroundFile], noBackground ? oldBackground : kBackground);
-    if (GetParam().noBackgroundPath) {
+    if (c.noBackgroundPath) {
         EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), 0);
     }
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].text, texts::kApplyDone);
-    EXPECT_EQ(user.messages[0].style, texts::kInformationStyle);
+    if (c.itemsNamed.empty()) {
+        ASSERT_EQ(user.messages.size(), 1u);
+        EXPECT_EQ(user.messages[0].text, texts::kApplyDone);
+        EXPECT_EQ(user.messages[0].style, texts::kInformationStyle);
+    } else {
+        expectWarningListing(c.itemsNamed, kNoAdvice);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ApplyWithEmptySource,
-                         ::testing::Values(EmptySourceCase{"NoLogoBytes", true, false},
-                                           EmptySourceCase{"NoBackgroundPath", false, true},
-                                           EmptySourceCase{"Neither", true, true},
-                                           EmptySourceCase{"EmptyBackgroundFile", false, false,
-                                                           true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ApplyWithEmptySource,
+    ::testing::Values(
+        EmptySourceCase{"NoBackgroundPath", false, true, false, {}},
+        EmptySourceCase{"NoLogoBytes", true, false, false, {texts::kEmptyLogoItem}},
+        EmptySourceCase{"NoLogoBytesNoBackgroundPath", true, true, false, {texts::kEmptyLogoItem}},
+        EmptySourceCase{"EmptyBackgroundFile",
+                        false,
+                        false,
+                        true,
+                        {kChosenBackground + " " + texts::kEmptyBackgroundItem}},
+        EmptySourceCase{
+            "BothEmpty", true, false, true, {texts::kEmptyLogoItem, texts::kEmptyBackgroundItem}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Apply, AnUnreadableBackgroundIsNotWrittenAndIsReported) {
     const Bytes oldBackground = {0xFF, 0xD8, 'o', 'l', 'd'};
@@ -198,7 +221,7 @@ TEST_F(Apply, AnUnreadableBackgroundIsNotWrittenAndIsReported) {
     expected.erase(expected.begin() + 3);
     EXPECT_EQ(system.writes(), expected) << "every other step runs, OEMBackground = 1 included";
     EXPECT_EQ(system.files[kBackgroundFile], oldBackground);
-    expectWarningListing({kChosenBackground});
+    expectWarningListing({kChosenBackground}, kNoAdvice);
 }
 
 TEST_F(Apply, TheBackgroundNamingTheTargetItselfKeepsItsContent) {
@@ -227,7 +250,7 @@ TEST_P(ApplyFailure, TurnsTheMessageIntoAWarningNamingTheFailedItems) {
     system.failingPaths.insert(GetParam().failingPath);
     apply();
     EXPECT_EQ(system.writes(), writesOfAnApply("C:\\Windows", profile, kLogo, kBackground));
-    expectWarningListing(GetParam().itemsNamed);
+    expectWarningListing(GetParam().itemsNamed, kAdviceToRunAsAdministrator);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -279,5 +302,171 @@ INSTANTIATE_TEST_SUITE_P(Cases, ApplyWindowsFolder,
                              WindowsFolderCase{"OtherDrive", "D:\\Win", "D:\\Win"},
                              WindowsFolderCase{"OtherName", "C:\\WINNT", "C:\\WINNT"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The line of the failed item that names `itemEnding`, or empty.
+Text lineNaming(const Text& message, const Text& itemEnding) {
+    for (const Text& item : listedItems(message)) {
+        if (item.find(itemEnding) != Text::npos) return item;
+    }
+    return {};
+}
+
+struct CauseCase {
+    const char* name;
+    WriteResult result;
+    Text causeText;
+    bool administratorAdvice;
+};
+void PrintTo(const CauseCase& c, std::ostream* out) { *out << c.name; }
+
+class ApplyFailureCause : public Apply, public ::testing::WithParamInterface<CauseCase> {};
+
+// Each item says why it failed; only a denied access sends the user to run
+// the program as administrator.
+TEST_P(ApplyFailureCause, IsGivenBesideTheItemWithAdviceThatFitsIt) {
+    const CauseCase& c = GetParam();
+    system.failingPaths.insert(kLogoFile);
+    system.failureCauses[kLogoFile] = c.result;
+    apply();
+    expectWarningListing({"oemlogo.bmp"}, c.administratorAdvice);
+    const Text& message = user.messages.at(0).text;
+    EXPECT_EQ(lineNaming(message, "oemlogo.bmp"),
+              "LOGO\xCE\xC4\xBC\xFE " + kLogoFile + "\xA3\xA8" + c.causeText + "\xA3\xA9")
+        << message;
+    if (!c.administratorAdvice) {
+        EXPECT_EQ(message.substr(message.size() - 2), "\xA3\xA9") << "nothing after the list";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FromTheSystemsErrorCode, ApplyFailureCause,
+    ::testing::Values(
+        CauseCase{"AccessDenied", WriteResult::fromSystemError(5), texts::kCauseAccessDenied, true},
+        CauseCase{"SharingViolation", WriteResult::fromSystemError(32), texts::kCauseInUse, false},
+        CauseCase{"LockViolation", WriteResult::fromSystemError(33), texts::kCauseInUse, false},
+        CauseCase{"MappedByAnotherProgram", WriteResult::fromSystemError(1224), texts::kCauseInUse,
+                  false},
+        CauseCase{"DiskFull", WriteResult::fromSystemError(112), texts::kCauseDiskFull, false},
+        CauseCase{"HandleDiskFull", WriteResult::fromSystemError(39), texts::kCauseDiskFull, false},
+        CauseCase{"AlreadyExists", WriteResult::fromSystemError(183), texts::kCauseInTheWay, false},
+        CauseCase{"FileExists", WriteResult::fromSystemError(80), texts::kCauseInTheWay, false},
+        CauseCase{"DirectoryNameInvalid", WriteResult::fromSystemError(267), texts::kCauseInTheWay,
+                  false},
+        CauseCase{"AFolderAtTheFilesPath", WriteResult::because(WriteFailure::InTheWay),
+                  texts::kCauseInTheWay, false},
+        CauseCase{"PathNotFound", WriteResult::fromSystemError(3), texts::kCauseNotFound, false},
+        CauseCase{"FileNotFound", WriteResult::fromSystemError(2), texts::kCauseNotFound, false},
+        // What has no plain name is given by its number.
+        CauseCase{"AnyOtherCode", WriteResult::fromSystemError(1117),
+                  Text(texts::kCauseSystemErrorCode) + "1117", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Apply, TheAdviceComesOnceAfterTheListWhenAnyItemWasDenied) {
+    system.failingPaths = {kLogoFile, oemInformationValue("Model")};
+    system.failureCauses[kLogoFile] = WriteResult::fromSystemError(32);
+    apply();
+    expectWarningListing({"oemlogo.bmp", "Model"}, kAdviceToRunAsAdministrator);
+    const Text& message = user.messages.at(0).text;
+    const Text advice = Text("\r\n\r\n") + texts::kRunAsAdministrator;
+    ASSERT_GE(message.size(), advice.size());
+    EXPECT_EQ(message.substr(message.size() - advice.size()), advice);
+    EXPECT_NE(lineNaming(message, "oemlogo.bmp").find(texts::kCauseInUse), Text::npos);
+    EXPECT_NE(lineNaming(message, "Model").find(texts::kCauseAccessDenied), Text::npos);
+}
+
+// What stands in the way is found by the calls themselves: a file where a
+// folder belongs, a folder where the logo file belongs.
+TEST_F(Apply, AFileWhereAFolderBelongsIsInTheWay) {
+    system.files[kInfo] = Bytes{'x'};
+    apply();
+    const Text& message = user.messages.at(0).text;
+    EXPECT_NE(lineNaming(message, "oobe\\info").find(texts::kCauseInTheWay), Text::npos) << message;
+    EXPECT_EQ(message.find(texts::kAdministrator), Text::npos) << message;
+}
+
+TEST_F(Apply, AFolderWhereTheLogoBelongsIsInTheWay) {
+    system.directories.insert({kInfo, kBackgrounds, kLogoFile});
+    apply();
+    expectWarningListing({"oemlogo.bmp"}, kNoAdvice);
+    EXPECT_NE(lineNaming(user.messages.at(0).text, "oemlogo.bmp").find(texts::kCauseInTheWay),
+              Text::npos);
+}
+
+struct VersionCase {
+    const char* name;
+    WindowsVersion version;
+    bool helpCustomized;
+    bool noLogonBackground;
+    Text expectedText;
+};
+void PrintTo(const VersionCase& c, std::ostream* out) { *out << c.name; }
+
+class ApplyOnWindowsVersion : public Apply, public ::testing::WithParamInterface<VersionCase> {};
+
+// Windows 7 and earlier hear exactly the old sentence. Later ones hear what
+// they will not show, and which policy hides more; the writes never change.
+TEST_P(ApplyOnWindowsVersion, TellsWhatThisWindowsShows) {
+    const VersionCase& c = GetParam();
+    system.version = c.version;
+    if (c.helpCustomized) {
+        system.registry[oemInformationValue("HelpCustomized")] = {true, {}, 1};
+    }
+    if (c.noLogonBackground) {
+        system.registry[kDisableLogonBackgroundImage] = {true, {}, 1};
+    }
+    apply();
+    EXPECT_EQ(system.writes(), writesOfAnApply("C:\\Windows", profile, kLogo, kBackground));
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].text, c.expectedText);
+    EXPECT_EQ(user.messages[0].style, texts::kInformationStyle);
+    EXPECT_EQ(user.messages[0].title, texts::kTitle);
+}
+
+const Text kDoneWithNote = Text(texts::kApplyDone) + "\r\n\r\n" + texts::kWindows8Note;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ApplyOnWindowsVersion,
+    ::testing::Values(VersionCase{"WindowsXp", {5, 1}, false, false, texts::kApplyDone},
+                      VersionCase{"Windows7", {6, 1}, false, false, texts::kApplyDone},
+                      // On Windows 7 a policy changes nothing in the message.
+                      VersionCase{"Windows7WithPolicies", {6, 1}, true, true, texts::kApplyDone},
+                      VersionCase{"Windows8", {6, 2}, false, false, kDoneWithNote},
+                      VersionCase{"Windows81", {6, 3}, false, false, kDoneWithNote},
+                      VersionCase{"Windows10", {10, 0}, false, false, kDoneWithNote},
+                      VersionCase{"Windows10HelpCustomized",
+                                  {10, 0},
+                                  true,
+                                  false,
+                                  kDoneWithNote + "\r\n" + texts::kHelpCustomizedNote},
+                      VersionCase{"Windows10NoLogonBackground",
+                                  {10, 0},
+                                  false,
+                                  true,
+                                  kDoneWithNote + "\r\n" + texts::kNoLogonBackgroundNote},
+                      VersionCase{"Windows11BothPolicies",
+                                  {10, 0},
+                                  true,
+                                  true,
+                                  kDoneWithNote + "\r\n" + texts::kHelpCustomizedNote + "\r\n" +
+                                      texts::kNoLogonBackgroundNote}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Apply, APolicyOfZeroOrOfAnotherTypeHidesNothing) {
+    system.version = {10, 0};
+    system.registry[oemInformationValue("HelpCustomized")] = {true, {}, 0};
+    system.registry[kDisableLogonBackgroundImage] = {false, "1", 0};
+    apply();
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].text, kDoneWithNote);
+}
+
+// A failed apply on Windows 10 shows the failure list, not the note.
+TEST_F(Apply, AFailureOnWindows10IsTheWarningAlone) {
+    system.version = {10, 0};
+    system.failingPaths.insert(kLogoFile);
+    apply();
+    expectWarningListing({"oemlogo.bmp"}, kAdviceToRunAsAdministrator);
+    EXPECT_EQ(user.messages[0].text.find(texts::kWindows8Note), Text::npos);
+}
 
 }  // namespace

@@ -21,6 +21,9 @@ namespace texts = expected_texts;
 using namespace oem_registry;
 
 struct Fakes {
+    // The profile holds a logo, as it does from the start.
+    Fakes() { profile.logo = {'B', 'M', 0x10}; }
+
     FakeSystemServices system;
     FakeUserServices user;  // every dialog is cancelled
     FakeOemProfile profile;
