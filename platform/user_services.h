@@ -1,10 +1,16 @@
 #pragma once
 // Messages, the open-file dialog control and image measuring.
+#include "platform/bytes.h"
 #include "platform/text.h"
 
 enum MessageStyle : int {
     kMessageWarning = 48,
     kMessageInformation = 64,
+};
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
 };
 
 class UserServices {
@@ -18,7 +24,7 @@ public:
     // True when the user confirmed a file; dialogFileName() then holds it.
     virtual bool openFileDialog() = 0;
     virtual Text dialogFileName() const = 0;
-    // 0 when the file cannot be opened or decoded.
-    virtual int imageWidth(const Text& path) = 0;
-    virtual int imageHeight(const Text& path) = 0;
+    // The size of the picture in `bytes`, read from `path`; 0 x 0 when it
+    // cannot be measured.
+    virtual PictureSize measurePicture(const Bytes& bytes, const Text& path) = 0;
 };

@@ -2,17 +2,11 @@
 #include <windows.h>
 
 #include "platform/image/image_decoder.h"
-#include "platform/win32/win32_system_services.h"
 #include "platform/win32/win32_user_services.h"
 
 namespace {
 
-struct ImageSize {
-    int width = 0;
-    int height = 0;
-};
-
-bool measureBySystem(const Text& path, ImageSize& size) {
+bool measureBySystem(const Text& path, PictureSize& size) {
     const HANDLE image = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_MONOCHROME);
     if (image == nullptr) return false;
@@ -24,21 +18,20 @@ bool measureBySystem(const Text& path, ImageSize& size) {
     return true;
 }
 
-// 0 x 0 when neither the decoders nor the system can measure the file.
-ImageSize measureImageFile(const Text& path) {
-    ImageSize size;
-    if (path.empty()) return size;
-    const Bytes bytes = Win32SystemServices().readFileBytes(path);
-    if (!bytes.empty() && measureImage(bytes.data(), bytes.size(), size.width, size.height)) {
-        return size;
-    }
-    size = {};
-    if (!measureBySystem(path, size)) size = {};
-    return size;
+bool isBitmapFile(const Bytes& bytes) {
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
 }
 
 }  // namespace
 
-int Win32UserServices::imageWidth(const Text& path) { return measureImageFile(path).width; }
-
-int Win32UserServices::imageHeight(const Text& path) { return measureImageFile(path).height; }
+PictureSize Win32UserServices::measurePicture(const Bytes& bytes, const Text& path) {
+    PictureSize size;
+    if (!bytes.empty() && measureImage(bytes.data(), bytes.size(), size.width, size.height)) {
+        return size;
+    }
+    // The system loads only bitmap files from a file, so nothing else is
+    // read a second time for it.
+    size = {};
+    if (path.empty() || !isBitmapFile(bytes) || !measureBySystem(path, size)) size = {};
+    return size;
+}

@@ -25,10 +25,9 @@ public:
     // On cancel the file name stays as it was.
     bool openFileDialog() override;
     Text dialogFileName() const override;
-    // Measured from the content by the decoders; a file they cannot read is
-    // tried as a bitmap by the system.
-    int imageWidth(const Text& path) override;
-    int imageHeight(const Text& path) override;
+    // Measured from the bytes by the decoders; a bitmap they cannot read is
+    // tried by the system, which loads it from `path` again.
+    PictureSize measurePicture(const Bytes& bytes, const Text& path) override;
 
 private:
     std::function<HWND()> dialogOwner_;

@@ -236,6 +236,8 @@ public:
     };
     // Files not listed measure 0 x 0, as an undecodable file does.
     std::map<Text, Size> imageSizes;
+    // The bytes each measurement was given.
+    std::vector<Bytes> bytesMeasured;
     std::vector<Text> log;
 
     void showMessage(const Text& text, int style, const Text& title) override {
@@ -257,15 +259,12 @@ public:
         return true;
     }
     Text dialogFileName() const override { return fileName; }
-    int imageWidth(const Text& path) override {
-        log.push_back("imageWidth " + path);
+    PictureSize measurePicture(const Bytes& bytes, const Text& path) override {
+        log.push_back("measurePicture " + path);
+        bytesMeasured.push_back(bytes);
         const auto size = imageSizes.find(path);
-        return size == imageSizes.end() ? 0 : size->second.width;
-    }
-    int imageHeight(const Text& path) override {
-        log.push_back("imageHeight " + path);
-        const auto size = imageSizes.find(path);
-        return size == imageSizes.end() ? 0 : size->second.height;
+        return size == imageSizes.end() ? PictureSize{}
+                                        : PictureSize{size->second.width, size->second.height};
     }
 };
 

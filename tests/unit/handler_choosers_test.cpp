@@ -67,37 +67,36 @@ struct LogoCase {
     int width;
     int height;
     bool accepted;
-    bool heightMeasured;
-    bool readable = true;
 };
 void PrintTo(const LogoCase& c, std::ostream* out) { *out << c.name; }
 
 class ChooseLogo : public Chooser, public ::testing::WithParamInterface<LogoCase> {};
 
+// The file is read once; what is measured is what the box then holds.
 TEST_P(ChooseLogo, AcceptsBelow176By120AndRefusesTheRest) {
     const LogoCase& c = GetParam();
     const Bytes fileBytes = {'B', 'M', 0x01, 0x02, 0x03};
     user.dialogAnswers = {kChosen};
     user.imageSizes[kChosen] = {c.width, c.height};
-    if (c.readable) system.files[kChosen] = fileBytes;
+    system.files[kChosen] = fileBytes;
     chooseLogo(profile, system, user);
 
-    std::vector<Text> expectedLog = {"setDialogFilter", "openFileDialog", "imageWidth " + kChosen};
-    if (c.heightMeasured) expectedLog.push_back("imageHeight " + kChosen);
+    std::vector<Text> expectedLog = {"setDialogFilter", "openFileDialog",
+                                     "measurePicture " + kChosen};
     if (!c.accepted) expectedLog.push_back("showMessage");
     EXPECT_EQ(user.log, expectedLog);
+    EXPECT_EQ(user.bytesMeasured, std::vector<Bytes>{fileBytes});
+    EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), 1);
 
     if (c.accepted) {
         EXPECT_EQ(profile.writes, (std::vector<std::string>{"LogoPath", "Logo"}));
         EXPECT_EQ(profile.text(ProfileField::LogoPath), kChosen);
-        EXPECT_EQ(profile.logo, c.readable ? fileBytes : Bytes{});
-        EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), 1);
+        EXPECT_EQ(profile.logo, fileBytes);
         EXPECT_TRUE(user.messages.empty());
     } else {
         EXPECT_TRUE(profile.writes.empty());
         EXPECT_EQ(profile.text(ProfileField::LogoPath), kOldLogoPath);
         EXPECT_EQ(profile.logo, kOldLogo);
-        EXPECT_TRUE(system.calls.empty()) << "a refused file is not read";
         ASSERT_EQ(user.messages.size(), 1u);
         EXPECT_EQ(user.messages[0].text, texts::kLogoRefused);
         EXPECT_EQ(user.messages[0].style, texts::kInformationStyle);
@@ -105,18 +104,71 @@ TEST_P(ChooseLogo, AcceptsBelow176By120AndRefusesTheRest) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Limits, ChooseLogo,
+                         ::testing::Values(LogoCase{"Largest175x119", 175, 119, true},
+                                           LogoCase{"Width176", 176, 10, false},
+                                           LogoCase{"FarTooWide", 100000, 1, false},
+                                           LogoCase{"Height120", 175, 120, false},
+                                           LogoCase{"Height120NarrowWidth", 100, 120, false},
+                                           LogoCase{"OnePixel", 1, 1, true},
+                                           // A file no decoder reads measures 0 x 0 and passes.
+                                           LogoCase{"Undecodable", 0, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct UnreadLogoCase {
+    const char* name;
+    // How the file looks to the system: a length without content, content,
+    // or neither (the file cannot be opened).
+    std::optional<std::uint64_t> lengthOnly;
+    std::optional<Bytes> content;
+    const char* message;  // nothing when accepted
+    int reads;
+};
+void PrintTo(const UnreadLogoCase& c, std::ostream* out) { *out << c.name; }
+
+class ChooseLogoFile : public Chooser, public ::testing::WithParamInterface<UnreadLogoCase> {};
+
+// A file that cannot be read, or is far longer than any logo, is refused when
+// chosen, with one message, and nothing changes.
+TEST_P(ChooseLogoFile, ThatCannotBeALogoIsRefusedWhenChosen) {
+    const UnreadLogoCase& c = GetParam();
+    user.dialogAnswers = {kChosen};
+    if (c.lengthOnly) system.lengthsWithoutContent[kChosen] = *c.lengthOnly;
+    if (c.content) system.files[kChosen] = *c.content;
+    chooseLogo(profile, system, user);
+
+    EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), c.reads);
+    if (c.message == nullptr) {
+        EXPECT_TRUE(user.messages.empty());
+        EXPECT_EQ(profile.text(ProfileField::LogoPath), kChosen);
+        EXPECT_EQ(profile.logo, *c.content);
+        return;
+    }
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].text, c.message);
+    EXPECT_EQ(user.messages[0].style, texts::kInformationStyle);
+    EXPECT_EQ(user.messages[0].title, texts::kTitle);
+    EXPECT_TRUE(profile.writes.empty());
+    EXPECT_EQ(profile.text(ProfileField::LogoPath), kOldLogoPath);
+    EXPECT_EQ(profile.logo, kOldLogo);
+    EXPECT_TRUE(user.bytesMeasured.empty());
+}
+
+constexpr std::uint64_t k16MiB = 16u * 1024 * 1024;
+
 INSTANTIATE_TEST_SUITE_P(
-    Limits, ChooseLogo,
-    ::testing::Values(LogoCase{"Largest175x119", 175, 119, true, true},
-                      LogoCase{"Width176RefusedWithoutMeasuringHeight", 176, 10, false, false},
-                      LogoCase{"FarTooWide", 100000, 1, false, false},
-                      LogoCase{"Height120", 175, 120, false, true},
-                      LogoCase{"Height120NarrowWidth", 100, 120, false, true},
-                      LogoCase{"OnePixel", 1, 1, true, true},
-                      // A file no decoder reads measures 0 x 0 and passes.
-                      LogoCase{"Undecodable", 0, 0, true, true},
-                      // Measured but then unreadable: the box holds no picture.
-                      LogoCase{"MeasuredThenUnreadable", 60, 40, true, true, false}),
+    Cases, ChooseLogoFile,
+    ::testing::Values(
+        // Held open by a program that shares nothing, or a name the dialog
+        // could not give back in code page 936: it cannot even be opened.
+        UnreadLogoCase{"CannotBeOpened", std::nullopt, std::nullopt, texts::kLogoUnreadable, 0},
+        UnreadLogoCase{"OpenedButNotRead", 500u, std::nullopt, texts::kLogoUnreadable, 1},
+        UnreadLogoCase{"Over16MiBIsNeverRead", k16MiB + 1, std::nullopt, texts::kLogoRefused, 0},
+        UnreadLogoCase{"Over4GiBIsNeverRead", (std::uint64_t{1} << 32) + 10, std::nullopt,
+                       texts::kLogoRefused, 0},
+        UnreadLogoCase{"Exactly16MiBIsRead", std::nullopt, Bytes(k16MiB, 0x20), nullptr, 1},
+        // Readable and empty: it measures 0 x 0 and passes; an apply says so.
+        UnreadLogoCase{"EmptyFile", std::nullopt, Bytes{}, nullptr, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BackgroundCase {
