@@ -29,11 +29,17 @@ PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes
     const HWND box =
         createPictureBox(window->hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth, kWindowHeight,
                          GetSysColor(COLOR_BTNFACE), PictureMode::StretchToBox);
-    if (!box || !SetTimer(window->hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr)) {
+    if (!box) {
         DestroyWindow(window->hwnd());
         return nullptr;
     }
+    // The picture is shown for the whole interval: the timer starts once it
+    // is decoded, not before.
     setPictureBoxBytes(box, std::move(picture));
+    if (!SetTimer(window->hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr)) {
+        DestroyWindow(window->hwnd());
+        return nullptr;
+    }
     return window;
 }
 

@@ -21,6 +21,7 @@ namespace {
 constexpr std::uint16_t kMachineI386 = 0x014C;
 constexpr std::uint16_t kPe32Magic = 0x010B;
 constexpr std::uint16_t kSubsystemWindowsGui = 2;
+constexpr std::uint16_t kLargeAddressAware = 0x0020;  // IMAGE_FILE_LARGE_ADDRESS_AWARE
 constexpr std::uint32_t kRtIcon = 3;
 constexpr std::uint32_t kRtGroupIcon = 14;
 constexpr std::uint32_t kRtVersion = 16;
@@ -65,6 +66,7 @@ public:
 
     bool valid() const { return valid_; }
     std::uint16_t machine() const { return machine_; }
+    std::uint16_t characteristics() const { return characteristics_; }
     std::uint16_t optionalMagic() const { return optionalMagic_; }
     std::uint16_t subsystem() const { return subsystem_; }
 
@@ -126,6 +128,7 @@ private:
         if (!pe || std::string(reinterpret_cast<const char*>(pe), 4) != std::string("PE\0\0", 4))
             return false;
         machine_ = le16(pe + 4);
+        characteristics_ = le16(pe + 22);
         const std::uint16_t sectionCount = le16(pe + 6);
         const std::uint16_t optionalSize = le16(pe + 20);
         const std::uint8_t* optional = fileAt(peOffset + 24, optionalSize);
@@ -202,6 +205,7 @@ private:
     Bytes file_;
     bool valid_ = false;
     std::uint16_t machine_ = 0;
+    std::uint16_t characteristics_ = 0;
     std::uint16_t optionalMagic_ = 0;
     std::uint16_t subsystem_ = 0;
     std::uint32_t importRva_ = 0;
@@ -304,6 +308,9 @@ TEST_F(ProgramFile, IsA32BitGuiProgram) {
     EXPECT_EQ(program_->machine(), kMachineI386);
     EXPECT_EQ(program_->optionalMagic(), kPe32Magic);
     EXPECT_EQ(program_->subsystem(), kSubsystemWindowsGui);
+    // 4 GB of address space on 64-bit Windows instead of 2 GB.
+    EXPECT_TRUE(program_->characteristics() & kLargeAddressAware)
+        << std::hex << program_->characteristics();
 }
 
 TEST_F(ProgramFile, ImportsOnlySystemLibraries) {
