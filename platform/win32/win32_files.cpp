@@ -67,6 +67,21 @@ bool isFolder(const Text& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// Replacing a file another program holds open without sharing its deletion
+// fails as access denied, which would send the user to an administrator;
+// opening it for deletion as the move does tells the two apart.
+WriteResult causeOfFailedReplace(const Text& path, DWORD moveError) {
+    if (moveError == ERROR_ACCESS_DENIED) {
+        FileHandle target(CreateFileA(path.c_str(), DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!target.valid() && GetLastError() == ERROR_SHARING_VIOLATION) {
+            return WriteResult::fromSystemError(ERROR_SHARING_VIOLATION);
+        }
+    }
+    return WriteResult::fromSystemError(moveError);
+}
+
 bool writeAll(HANDLE file, const Bytes& bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
@@ -182,7 +197,7 @@ WriteResult Win32SystemServices::writeFileBytes(const Text& path, const Bytes& b
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return WriteResult::success();
         }
-        result = lastError();
+        result = causeOfFailedReplace(path, GetLastError());
         DeleteFileA(temporaryPath.c_str());
         return result;
     }
