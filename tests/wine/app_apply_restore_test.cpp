@@ -159,10 +159,40 @@ TEST_F(AppApplyRestore, ATargetHeldOpenIsReportedAndKeptWhole) {
     EXPECT_EQ(message->title, texts::kTitle);
     EXPECT_NE(message->text, texts::kApplyDone);
     EXPECT_NE(message->text.find("oemlogo.bmp"), std::string::npos) << message->text;
-    EXPECT_NE(message->text.find(texts::kAdministrator), std::string::npos) << message->text;
+    EXPECT_NE(message->text.find(texts::kCauseInUse), std::string::npos) << message->text;
+    EXPECT_EQ(message->text.find(texts::kAdministrator), std::string::npos) << message->text;
     EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(presetLogo(0)));
     // The other steps still ran.
     expectValue(kOemInformationKey, "Model", REG_SZ, registryText("惠普电脑"));
+}
+
+// An empty file never replaces the logon background; the user is told, and
+// the rest of the apply runs.
+TEST_F(AppApplyRestore, AnEmptyBackgroundFileIsReportedAndNotCopied) {
+    const Bytes background = backgroundBytes(4000, 5);
+    app.setText(kIdBackgroundPathEdit, files.write("sea.jpg", background));
+    applyAndExpectDone();
+
+    const std::string empty = files.write("empty.jpg", Bytes{});
+    app.setText(kIdBackgroundPathEdit, empty);
+    app.setText(kIdModelEdit, "TW-8");
+    const auto message = press(kIdApplyButton);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->title, texts::kTitle);
+    EXPECT_EQ(message->text.rfind(texts::kApplyFailedFirstLine, 0), 0u) << message->text;
+    EXPECT_NE(message->text.find(empty + " " + texts::kEmptyBackgroundItem), std::string::npos)
+        << message->text;
+    EXPECT_EQ(message->text.find(texts::kAdministrator), std::string::npos) << message->text;
+    EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(background));
+    expectValue(kOemInformationKey, "Model", REG_SZ, registryText("TW-8"));
+    expectValue(kLogonBackgroundKey, "OEMBackground", REG_DWORD, registryNumber(1));
+}
+
+// An empty 编辑框7 is no background chosen, and no failure.
+TEST_F(AppApplyRestore, NoBackgroundNamedIsNoFailure) {
+    app.setText(kIdBackgroundPathEdit, "");
+    applyAndExpectDone();
+    EXPECT_FALSE(readWholeFile(oemBackgroundFile()).has_value());
 }
 
 }  // namespace

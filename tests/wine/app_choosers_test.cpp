@@ -54,6 +54,15 @@ protected:
         return screenPixel(point.x, point.y);
     }
 
+    // The box still holds the first preset's logo: an apply writes it.
+    void expectPresetLogoApplied() const {
+        app.click(kIdApplyButton);
+        ASSERT_TRUE(app.answerMessageBox().has_value());
+        const BrandPreset* lenovo = brandPreset(0);
+        EXPECT_EQ(readWholeFile(oemLogoFile()),
+                  std::optional<Bytes>(Bytes(lenovo->logo, lenovo->logo + lenovo->logoSize)));
+    }
+
     ScratchFolder files{"choosers"};
     RunningApp app;
 };
@@ -261,6 +270,54 @@ TEST_F(AppChoosers, AFileChosenInsideTheWindowsFolderIsTheOneTheDialogShowed) {
     const Copy& shown = copies[inWow64Lane() ? 1 : 0];
     EXPECT_EQ(readWholeFile(oemLogoFile()), std::optional<Bytes>(shown.logo));
     EXPECT_EQ(readWholeFile(oemBackgroundFile()), std::optional<Bytes>(shown.background));
+}
+
+// A logo that cannot be read is refused when chosen, with one message, and
+// nothing changes: the box keeps the preset's logo, and an apply writes it.
+TEST_F(AppChoosers, ALogoHeldOpenByAnotherProgramIsRefusedWhenChosen) {
+    app.setText(kIdLogoPathEdit, "D:\\typed.bmp");
+    const std::string path = files.write("held.bmp", solidBitmap(60, 40, 0x445566));
+    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const bool confirmed = app.chooseFile(kIdLogoBrowseButton, path);
+    const auto message = app.answerMessageBox();
+    CloseHandle(held);
+    ASSERT_TRUE(confirmed);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->title, texts::kTitle);
+    EXPECT_EQ(message->text, texts::kLogoUnreadable);
+    EXPECT_EQ(app.text(kIdLogoPathEdit), "D:\\typed.bmp");
+    expectPresetLogoApplied();
+}
+
+// A name outside code page 936 reaches the program as the ANSI dialog gives
+// it, with "?" where a character has no ANSI form; no such file can be
+// opened, so it is refused as unreadable rather than taken as an empty logo.
+TEST_F(AppChoosers, ALogoNamedOutsideCodePage936IsRefusedWhenChosen) {
+    const Bytes logo = solidBitmap(60, 40, 0x778899);
+    // "logo-" U+D55C (Hangul), U+00E9 ".bmp"
+    const std::wstring wideName = L"logo-\xD55C\xE9.bmp";
+    const std::string folder = files.path("");
+    const std::wstring widePath = std::wstring(folder.begin(), folder.end()) + wideName;
+    const HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, logo.data(), static_cast<DWORD>(logo.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, logo.size());
+
+    app.click(kIdLogoBrowseButton);
+    const HWND dialog = app.waitForOpenFileDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(app.confirmOpenFileDialogWide(dialog, widePath));
+    const auto message = app.answerMessageBox();
+    DeleteFileW(widePath.c_str());
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, texts::kLogoUnreadable);
+    EXPECT_EQ(app.text(kIdLogoPathEdit), "");
+    expectPresetLogoApplied();
 }
 
 }  // namespace

@@ -236,6 +236,17 @@ bool RunningApp::confirmOpenFileDialog(HWND dialog, const std::string& path) con
     return waitUntil([&] { return !IsWindow(dialog); });
 }
 
+bool RunningApp::confirmOpenFileDialogWide(HWND dialog, const std::wstring& path) const {
+    if (!dialog) return false;
+    const HWND nameBox = findControl(dialog, kFileNameBoxId);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return waitUntil([&] { return !IsWindow(dialog); });
+}
+
 bool RunningApp::cancelOpenFileDialog(HWND dialog) const {
     if (!dialog) return false;
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),

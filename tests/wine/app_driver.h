@@ -64,6 +64,9 @@ public:
     // Types `path` into the file name box (unless empty), presses 打开 and
     // waits until the dialog is gone.
     bool confirmOpenFileDialog(HWND dialog, const std::string& path = "") const;
+    // The same with a name typed as Unicode text, for names that have no
+    // form in code page 936.
+    bool confirmOpenFileDialogWide(HWND dialog, const std::wstring& path) const;
     bool cancelOpenFileDialog(HWND dialog) const;
     // Presses a "浏 览..." button and confirms `path` in the dialog it opens.
     bool chooseFile(int browseButtonId, const std::string& path) const;
