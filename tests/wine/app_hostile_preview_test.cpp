@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app_driver.h"
-#include "tests/unit/hostile_pictures.h"
+#include "tests/common/hostile_pictures.h"
 #include "ui/control_ids.h"
 
 namespace {
