@@ -12,7 +12,6 @@
 #include "platform/win32/win32_system_services.h"
 #include "platform/win32/win32_user_services.h"
 #include "ui/about_window.h"
-#include "ui/label.h"
 #include "ui/main_window.h"
 #include "ui/main_window_profile.h"
 #include "ui/preview_window.h"
@@ -31,9 +30,8 @@ void setCurrentDirectoryToProgramFolder() {
 }
 
 bool registerWindowClasses(HINSTANCE instance) {
-    return registerLabelClass(instance) && registerPictureBoxClass(instance) &&
-           registerMainWindowClass(instance) && registerAboutWindowClass(instance) &&
-           registerPreviewWindowClass(instance);
+    return registerPictureBoxClass(instance) && registerMainWindowClass(instance) &&
+           registerAboutWindowClass(instance) && registerPreviewWindowClass(instance);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ bool AboutWindow::createControls() {
     const HWND infoGroup = createGroupBox(hwnd(), kIdAboutInfoGroup, "信息：", 10, 10, 380, 60);
     if (!notesGroup || !infoGroup) return false;
     const HWND notes = createLabel(notesGroup, kIdAboutNotesLabel, kAboutNotesText, 15, 24, 360,
-                                   128, kLabelWordWrap);
+                                   128, LabelLines::Wrapped);
     const HWND product =
         createLabel(infoGroup, kIdAboutProductLabel, aboutProductLine().c_str(), 15, 15, 351, 40);
     if (!notes || !product) return false;

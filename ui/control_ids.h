@@ -6,7 +6,6 @@
 #define VELLUMARK_MAIN_WINDOW_CLASS "VellumarkMainWindow"
 #define VELLUMARK_ABOUT_WINDOW_CLASS "VellumarkAboutWindow"
 #define VELLUMARK_PREVIEW_WINDOW_CLASS "VellumarkPreviewWindow"
-#define VELLUMARK_LABEL_CLASS "VellumarkLabel"
 
 // MainWindow
 enum MainWindowControlId : int {

@@ -2,12 +2,20 @@
 
 #include <string>
 
-#include "ui/control_ids.h"
+#include "ui/control_subclass.h"
 
 namespace {
 
-HFONT labelFont(HWND label) { return reinterpret_cast<HFONT>(GetWindowLongPtrA(label, 0)); }
+const char kOriginalProcedure[] = "VellumarkLabelProc";
 
+// The static's own styles say how it is drawn (SS_CENTERIMAGE: one centred
+// line), so what it reports is what we paint.
+DWORD staticStyleFor(LabelLines lines) {
+    return SS_LEFT | SS_NOPREFIX | (lines == LabelLines::One ? SS_CENTERIMAGE : 0);
+}
+
+// Painted here rather than by the static, whose colours follow the parent's
+// WM_CTLCOLORSTATIC and the system's window text colour, not black.
 void paintLabel(HWND label, HDC dc) {
     RECT area;
     GetClientRect(label, &area);
@@ -17,27 +25,19 @@ void paintLabel(HWND label, HDC dc) {
     text.resize(
         static_cast<size_t>(GetWindowTextA(label, text.data(), static_cast<int>(text.size()))));
 
-    const HGDIOBJ oldFont = SelectObject(dc, labelFont(label));
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
-    const bool wrap = (GetWindowLongA(label, GWL_STYLE) & kLabelWordWrap) != 0;
-    const UINT format = DT_LEFT | DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
+    const bool oneLine = (GetWindowLongA(label, GWL_STYLE) & SS_CENTERIMAGE) != 0;
+    const UINT format =
+        DT_LEFT | DT_NOPREFIX | (oneLine ? DT_SINGLELINE | DT_VCENTER : DT_WORDBREAK);
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
     SelectObject(dc, oldFont);
 }
 
 LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFONT:
-        SetWindowLongPtrA(label, 0, static_cast<LONG_PTR>(wParam));
-        if (LOWORD(lParam)) InvalidateRect(label, nullptr, TRUE);
-        return 0;
-    case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrA(label, 0));
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcA(label, message, wParam, lParam);
-        InvalidateRect(label, nullptr, TRUE);
-        return result;
-    }
     case WM_ERASEBKGND: return 1;  // paintLabel fills the whole area itself
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -47,27 +47,30 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     case WM_PRINTCLIENT: paintLabel(label, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_NCHITTEST: return HTTRANSPARENT;  // a label takes no clicks, as a static does
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+        // The static draws itself at once on these; paint over it in our colours.
+        const LRESULT result =
+            callOriginalProcedure(kOriginalProcedure, label, message, wParam, lParam);
+        InvalidateRect(label, nullptr, TRUE);
+        return result;
     }
-    return DefWindowProcA(label, message, wParam, lParam);
+    }
+    return callOriginalProcedure(kOriginalProcedure, label, message, wParam, lParam);
 }
 
 }  // namespace
 
-bool registerLabelClass(HINSTANCE instance) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = labelProc;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = VELLUMARK_LABEL_CLASS;
-    return RegisterClassA(&windowClass) != 0;
-}
-
 HWND createLabel(HWND parent, int id, const char* text, int x, int y, int width, int height,
-                 DWORD labelStyle) {
-    return CreateWindowExA(0, VELLUMARK_LABEL_CLASS, text, WS_CHILD | WS_VISIBLE | labelStyle, x, y,
-                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)),
-                           nullptr);
+                 LabelLines lines) {
+    const HWND label = CreateWindowExA(
+        0, "STATIC", text, WS_CHILD | WS_VISIBLE | staticStyleFor(lines), x, y, width, height,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
+    if (!label) return nullptr;
+    if (!subclassControl(label, kOriginalProcedure, labelProc)) {
+        DestroyWindow(label);
+        return nullptr;
+    }
+    return label;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// A self-painted label: black text on the face colour, left aligned.
+// A label: a real STATIC control, so a screen reader names the field that
+// follows it by its text, painted by us as black text on the face colour,
+// left aligned.
 #include <windows.h>
 
-// Style bit of our own: wrap words at the label's width instead of drawing
-// one vertically centred line.
-constexpr DWORD kLabelWordWrap = 0x0001;
+enum class LabelLines {
+    One,      // one line, vertically centred, cut at the label's width
+    Wrapped,  // from the top-left corner, words wrapped at the label's width
+};
 
-bool registerLabelClass(HINSTANCE instance);
 HWND createLabel(HWND parent, int id, const char* text, int x, int y, int width, int height,
-                 DWORD labelStyle = 0);
+                 LabelLines lines = LabelLines::One);

@@ -11,7 +11,7 @@ namespace {
 
 const char* expectedClass(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Label: return VELLUMARK_LABEL_CLASS;
+    case ControlKind::Label: return "Static";
     case ControlKind::Edit: return "Edit";
     case ControlKind::Button:
     case ControlKind::GroupBox: return "Button";
