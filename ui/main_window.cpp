@@ -68,6 +68,16 @@ HWND createControl(const ControlLayout& layout, HWND parent) {
     return nullptr;
 }
 
+// Moves `label` directly above `field` among their siblings. Tab does not
+// follow the z-order (the window walks its own Tab order), so only screen
+// readers see the change.
+void placeLabelBefore(HWND label, HWND field) {
+    const HWND above = GetWindow(field, GW_HWNDPREV);
+    if (above == label) return;
+    SetWindowPos(label, above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 Text mainWindowCaption() {
     return Text("电脑修改Vellumark Tarnhollow(") + kMakerWebAddress + ")V 1.0";
 }
@@ -109,6 +119,9 @@ bool MainWindow::createControls() {
         if (!created) return false;
         SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         controls_[layout.id] = created;
+    }
+    for (const FieldLabel& pair : kMainWindowFieldLabels) {
+        placeLabelBefore(control(pair.labelId), control(pair.fieldId));
     }
 
     const HWND brandList = control(kIdBrandList);

@@ -43,6 +43,20 @@ inline constexpr ControlLayout kMainWindowLayout[] = {
     {kIdBanner, ControlKind::Banner, 0, 0, 0, 550, 100, ""},
 };
 
+// Each field with its label. A screen reader names a field after the static
+// text just before it in the z-order, so each label is placed there.
+struct FieldLabel {
+    int fieldId;
+    int labelId;
+};
+
+inline constexpr FieldLabel kMainWindowFieldLabels[] = {
+    {kIdManufacturerEdit, kIdManufacturerLabel}, {kIdModelEdit, kIdModelLabel},
+    {kIdSupportPhoneEdit, kIdSupportPhoneLabel}, {kIdSupportHoursEdit, kIdSupportHoursLabel},
+    {kIdSupportUrlEdit, kIdSupportUrlLabel},     {kIdLogoPathEdit, kIdLogoPathLabel},
+    {kIdBackgroundPathEdit, kIdBackgroundLabel}, {kIdBrandList, kIdBrandLabel},
+};
+
 // The controls that take focus by Tab, in the reverse of the list order.
 inline constexpr int kMainWindowTabOrder[] = {
     kIdManufacturerEdit,
