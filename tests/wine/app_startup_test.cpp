@@ -4,47 +4,16 @@
 
 #include "app_driver.h"
 #include "profile/brand_presets.h"
+#include "tests/wine/window_checks.h"
 #include "ui/control_ids.h"
-#include "ui/main_window_layout.h"
 
 namespace {
-
-const char* expectedClass(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label: return "Static";
-    case ControlKind::Edit: return "Edit";
-    case ControlKind::Button:
-    case ControlKind::GroupBox: return "Button";
-    case ControlKind::BrandList: return "ComboBox";
-    case ControlKind::LogoPicture:
-    case ControlKind::Banner: return "VellumarkPictureBox";
-    }
-    return "";
-}
 
 TEST(AppStartup, MainWindowHoldsEveryControlInItsPlace) {
     RunningApp app;
     ASSERT_TRUE(app.start());
-    for (const ControlLayout& layout : kMainWindowLayout) {
-        SCOPED_TRACE(layout.id);
-        const HWND control = app.control(layout.id);
-        ASSERT_NE(control, nullptr);
-        EXPECT_STRCASEEQ(windowClassName(control).c_str(), expectedClass(layout.kind));
-        const HWND expectedParent =
-            layout.parentId ? app.control(layout.parentId) : app.mainWindow();
-        EXPECT_EQ(GetParent(control), expectedParent);
-        RECT place;
-        GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, expectedParent, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, layout.x);
-        EXPECT_EQ(place.top, layout.y);
-        EXPECT_EQ(place.right - place.left, layout.width);
-        if (layout.kind != ControlKind::BrandList) {
-            EXPECT_EQ(place.bottom - place.top, layout.height);
-        }
-        if (layout.kind != ControlKind::Edit && layout.kind != ControlKind::BrandList) {
-            EXPECT_EQ(windowText(control), layout.text);
-        }
+    for (const expected::Control& control : expected::kMainWindow) {
+        expectControlAsWritten(app.mainWindow(), control);
     }
 }
 

@@ -9,8 +9,9 @@
 #include "app_driver.h"
 #include "profile/brand_presets.h"
 #include "tests/common/image_fixtures.h"
+#include "tests/wine/expected_windows.h"
+#include "tests/wine/window_checks.h"
 #include "ui/control_ids.h"
-#include "ui/main_window_layout.h"
 
 namespace {
 
@@ -84,9 +85,7 @@ TEST(AppLooks, FrameCaptionPlaceAndIcon) {
     ASSERT_TRUE(app.start());
     const HWND main = app.mainWindow();
     expectCentred(main, 550, 450);
-    const std::string caption = windowText(main);
-    EXPECT_EQ(caption, std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow(") +
-                           kMakerWebAddress + ")V 1.0");
+    EXPECT_EQ(windowText(main), expected::kMainCaption);
     const LONG style = GetWindowLongA(main, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
@@ -101,12 +100,12 @@ TEST(AppLooks, FrameCaptionPlaceAndIcon) {
 TEST(AppLooks, EveryControlHasItsKindsSettings) {
     RunningApp app;
     ASSERT_TRUE(app.start());
-    for (const ControlLayout& layout : kMainWindowLayout) {
-        SCOPED_TRACE(layout.id);
-        const HWND control = app.control(layout.id);
+    for (const expected::Control& written : expected::kMainWindow) {
+        SCOPED_TRACE(written.id);
+        const HWND control = app.control(written.id);
         const LONG style = GetWindowLongA(control, GWL_STYLE);
-        switch (layout.kind) {
-        case ControlKind::Edit:
+        switch (written.kind) {
+        case expected::Kind::Edit:
             // The edit control takes WS_BORDER off its style and draws the
             // flat border itself; a 3-D edge would show as WS_EX_CLIENTEDGE.
             EXPECT_TRUE(style & ES_AUTOHSCROLL);
@@ -115,10 +114,10 @@ TEST(AppLooks, EveryControlHasItsKindsSettings) {
             EXPECT_GE(static_cast<DWORD>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)),
                       0x7FFFFFFEu);
             break;
-        case ControlKind::Button:
+        case expected::Kind::Button:
             EXPECT_EQ(style & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
             break;
-        case ControlKind::BrandList: {
+        case expected::Kind::BrandList: {
             EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
             EXPECT_FALSE(style & CBS_SORT);
             // Dropped, the selection field and the list span 160 pixels.
@@ -147,17 +146,17 @@ TEST(AppKeyboard, FocusStartsOnTheManufacturerAndTabWalksTheOrderBothWays) {
     ASSERT_TRUE(waitUntil(
         [&] { return focusedWindowOf(app.mainWindow()) == app.control(kIdManufacturerEdit); }));
 
-    const int count = static_cast<int>(std::size(kMainWindowTabOrder));
+    const int count = static_cast<int>(std::size(expected::kMainTabOrder));
     for (int step = 1; step <= count; ++step) {
         pressKey(VK_TAB);
-        const HWND expected = app.control(kMainWindowTabOrder[step % count]);
-        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == expected; }))
+        const HWND next = app.control(expected::kMainTabOrder[step % count]);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == next; }))
             << "Tab step " << step;
     }
     for (int step = 1; step <= count; ++step) {
         pressKey(VK_TAB, true);
-        const HWND expected = app.control(kMainWindowTabOrder[(count - step) % count]);
-        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == expected; }))
+        const HWND previous = app.control(expected::kMainTabOrder[(count - step) % count]);
+        EXPECT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == previous; }))
             << "Shift+Tab step " << step;
     }
 }
@@ -258,7 +257,7 @@ TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     const HWND about = openAbout();
     ASSERT_NE(about, nullptr);
     expectCentred(about, 410, 285);
-    EXPECT_EQ(windowText(about), "\xB9\xD8\xD3\xDA");  // 关于
+    EXPECT_EQ(windowText(about), expected::kAboutCaption);
     const LONG style = GetWindowLongA(about, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -269,40 +268,10 @@ TEST_F(AppAboutWindow, IsModalOwnedHiddenFromTheTaskbarAndSaysWhatItShould) {
     // Shown first, then the other windows are disabled.
     EXPECT_TRUE(waitUntil([&] { return !IsWindowEnabled(app.mainWindow()); }));
 
-    struct Expected {
-        int id;
-        int parent;
-        int x, y, width, height;
-        std::string text;
-    };
-    const Expected controls[] = {
-        {kIdAboutNotesGroup, 0, 10, 85, 380, 160,
-         "\xCA\xB9\xD3\xC3\xD0\xEB\xD6\xAA\xA3\xBA"},                         // 使用须知：
-        {kIdAboutInfoGroup, 0, 10, 10, 380, 60, "\xD0\xC5\xCF\xA2\xA3\xBA"},  // 信息：
-        {kIdAboutNotesLabel, kIdAboutNotesGroup, 15, 24, 360, 128, ""},
-        {kIdAboutProductLabel, kIdAboutInfoGroup, 15, 15, 351, 40,
-         std::string("\xB5\xE7\xC4\xD4\xD0\xDE\xB8\xC4Vellumark Tarnhollow ") + kMakerWebAddress +
-             " V 1.0"},
-    };
-    for (const Expected& expected : controls) {
-        SCOPED_TRACE(expected.id);
-        const HWND control = findControl(about, expected.id);
-        ASSERT_NE(control, nullptr);
-        const HWND parent = expected.parent ? findControl(about, expected.parent) : about;
-        EXPECT_EQ(GetParent(control), parent);
-        RECT place = windowRect(control);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, expected.x);
-        EXPECT_EQ(place.top, expected.y);
-        EXPECT_EQ(place.right - place.left, expected.width);
-        EXPECT_EQ(place.bottom - place.top, expected.height);
-        if (!expected.text.empty()) {
-            EXPECT_EQ(windowText(control), expected.text);
-        }
+    // The notes byte for byte, with their line breaks and the two at the end.
+    for (const expected::Control& control : expected::kAboutWindow) {
+        expectControlAsWritten(about, control);
     }
-    const std::string notes = windowText(findControl(about, kIdAboutNotesLabel));
-    EXPECT_EQ(notes.size(), 221u);
-    EXPECT_EQ(notes.substr(notes.size() - 4), "\r\n\r\n");
     saveScreenshot(about, "about-window");
 }
 
