@@ -18,6 +18,11 @@ namespace {
 // Posted on CBN_SELENDOK, so the handler runs after the list has finished
 // taking the choice and reads the new selection.
 constexpr UINT kBrandSelectedMessage = WM_APP + 2;
+// Posted on CBN_SELENDCANCEL (Esc, Tab or a click elsewhere while the list is
+// dropped): the list may still show the item that was only highlighted, so
+// it is put back, after the list has finished closing, to the brand whose
+// values the fields hold.
+constexpr UINT kBrandCancelledMessage = WM_APP + 3;
 
 constexpr int kWindowWidth = 550;
 constexpr int kWindowHeight = 450;
@@ -136,7 +141,10 @@ bool MainWindow::createControls() {
     return true;
 }
 
-void MainWindow::onCreated() { events_.dispatch(WindowEvent::MainWindowCreated); }
+void MainWindow::onCreated() {
+    brandInFields_ = static_cast<int>(SendMessageA(control(kIdBrandList), CB_GETCURSEL, 0, 0));
+    events_.dispatch(WindowEvent::MainWindowCreated);
+}
 
 HWND MainWindow::control(int controlId) const {
     const auto found = controls_.find(controlId);
@@ -163,13 +171,18 @@ void MainWindow::moveFocusAlongTabOrder(bool backwards) {
 }
 
 bool MainWindow::translateKey(const MSG& message) {
-    // While the brand list is dropped, Esc closes it and Enter takes the
-    // item, as the list's own keys; they do not reach the window.
-    if (SendMessageA(control(kIdBrandList), CB_GETDROPPEDSTATE, 0, 0)) return false;
+    const HWND brandList = control(kIdBrandList);
+    const bool listDropped = SendMessageA(brandList, CB_GETDROPPEDSTATE, 0, 0) != 0;
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+        // Tab leaves a dropped list as Windows does: closed without taking
+        // the highlighted item (CBN_SELENDCANCEL).
+        if (listDropped) SendMessageA(brandList, CB_SHOWDROPDOWN, FALSE, 0);
         moveFocusAlongTabOrder(GetKeyState(VK_SHIFT) < 0);
         return true;
     }
+    // While the brand list is dropped, Esc closes it and Enter takes the
+    // item, as the list's own keys; they do not reach the window.
+    if (listDropped) return false;
     if (message.wParam == VK_RETURN &&
         (message.message == WM_KEYDOWN || message.message == WM_CHAR)) {
         return true;  // no default button: Enter presses nothing
@@ -187,13 +200,24 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostMessageA(hwnd(), kBrandSelectedMessage, 0, 0);
             return 0;
         }
+        if (controlId == kIdBrandList && notification == CBN_SELENDCANCEL) {
+            PostMessageA(hwnd(), kBrandCancelledMessage, 0, 0);
+            return 0;
+        }
         if (notification == BN_CLICKED) {
             if (const auto event = buttonClickEvent(controlId)) events_.dispatch(*event);
             return 0;
         }
         break;
     }
-    case kBrandSelectedMessage: events_.dispatch(WindowEvent::BrandSelected); return 0;
+    case kBrandSelectedMessage:
+        // The preset about to run takes the brand as the list shows it now.
+        brandInFields_ = static_cast<int>(SendMessageA(control(kIdBrandList), CB_GETCURSEL, 0, 0));
+        events_.dispatch(WindowEvent::BrandSelected);
+        return 0;
+    case kBrandCancelledMessage:
+        SendMessageA(control(kIdBrandList), CB_SETCURSEL, brandInFields_, 0);
+        return 0;
     case kPictureBoxMousePressed:
         if (HIWORD(wParam) == kIdBanner) {
             events_.bannerPressed(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), LOWORD(wParam));

@@ -28,6 +28,9 @@ private:
     WindowEvents& events_;
     std::map<int, HWND> controls_;
     HWND lastFocus_ = nullptr;
+    // The brand whose preset last filled the fields; the list shows it
+    // whenever a drop is left without a choice.
+    int brandInFields_ = 0;
 };
 
 bool registerMainWindowClass(HINSTANCE instance);

@@ -198,7 +198,21 @@ TEST(AppKeyboard, FocusReturnsToTheLastFocusedControlOnActivation) {
     }));
 }
 
-TEST(AppKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
+// Down on the dropped list highlights "宏 基", which the list's field shows at
+// once; then one key leaves the list.
+struct DroppedListExit {
+    const char* name;
+    WORD key;
+    bool shift;
+    int brandShown;  // the list's choice afterwards, which the fields hold
+    int focusAfterwards;
+};
+void PrintTo(const DroppedListExit& exit, std::ostream* out) { *out << exit.name; }
+
+class AppDroppedBrandList : public ::testing::TestWithParam<DroppedListExit> {};
+
+TEST_P(AppDroppedBrandList, ShowsTheBrandTheFieldsHoldAndKeepsTheProgramRunning) {
+    const DroppedListExit& exit = GetParam();
     RunningApp app;
     ASSERT_TRUE(app.start());
     SetForegroundWindow(app.mainWindow());
@@ -208,22 +222,38 @@ TEST(AppKeyboard, TheDroppedBrandListKeepsEscAndEnterForItself) {
     pressKey(VK_TAB, true);
     ASSERT_TRUE(waitUntil([&] { return focusedWindowOf(app.mainWindow()) == list; }));
 
-    // Esc closes the dropped list, not the program.
-    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
-    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
-    pressKey(VK_ESCAPE);
-    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
-    EXPECT_FALSE(app.waitForExit(300).has_value());
-
-    // Enter takes the highlighted item, which fills in that brand.
-    SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+    pressKey(VK_F4);  // drops the list, as Alt+Down does
     ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
     pressKey(VK_DOWN);
-    pressKey(VK_RETURN);
-    EXPECT_TRUE(waitUntil([&] { return app.text(kIdModelEdit) == brandPreset(1)->model; }));
-    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
-    EXPECT_TRUE(app.running());
+    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETCURSEL, 0, 0) == 1; }));
+    pressKey(exit.key, exit.shift);
+
+    ASSERT_TRUE(waitUntil([&] { return SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    EXPECT_TRUE(waitUntil(
+        [&] { return focusedWindowOf(app.mainWindow()) == app.control(exit.focusAfterwards); }));
+    EXPECT_TRUE(waitUntil([&] {
+        return app.text(kIdModelEdit) == brandPreset(exit.brandShown)->model &&
+               SendMessageA(list, CB_GETCURSEL, 0, 0) == exit.brandShown;
+    }));
+    EXPECT_EQ(app.text(kIdManufacturerEdit), brandPreset(exit.brandShown)->manufacturer);
+    // Nothing later moves the choice again.
+    EXPECT_FALSE(app.waitForExit(300).has_value());
+    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), exit.brandShown);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWayOut, AppDroppedBrandList,
+    ::testing::Values(
+        // Enter takes the highlighted brand and fills it in.
+        DroppedListExit{"Enter", VK_RETURN, false, 1, kIdBrandList},
+        // Esc closes the list and puts the choice back; the program goes on.
+        DroppedListExit{"Esc", VK_ESCAPE, false, 0, kIdBrandList},
+        // Tab and Shift+Tab close it the same way and move on in the Tab order.
+        DroppedListExit{"Tab", VK_TAB, false, 0, kIdManufacturerEdit},
+        DroppedListExit{"ShiftTab", VK_TAB, true, 0, kIdLogoPathEdit}),
+    [](const ::testing::TestParamInfo<DroppedListExit>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST(AppBanner, PressesDoNothingWithAnyModifier) {
     RunningApp app;
