@@ -43,6 +43,15 @@ LRESULT ProgramWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (IsWindowEnabled(hwnd_)) host_.completeDestroy(id_);
         return 0;
     case kDeferredDestroyMessage: host_.deferredDestroyArrived(id_); return 0;
+    case WM_KEYDOWN:
+        // Esc on a window that holds the focus itself (the preview) arrives
+        // here also when a loop not ours runs the messages, the open-file
+        // dialog's or a message box's, which skips translateKey.
+        if (wParam == VK_ESCAPE) {
+            SendMessageA(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        }
+        break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }

@@ -442,6 +442,35 @@ TEST_F(AppPreviewWindow, EscClosesItAtOnce) {
     EXPECT_TRUE(app.running());
 }
 
+// The open-file dialog runs its own loop, which never passes keys to ours:
+// the preview must take Esc in its own window procedure.
+TEST_F(AppPreviewWindow, EscClosesItWhileTheOpenFileDialogIsUp) {
+    ASSERT_TRUE(app.start());
+    app.setText(kIdBackgroundPathEdit, "x");
+    app.click(kIdPreviewButton);
+    const HWND preview = waitForPreview();
+    ASSERT_NE(preview, nullptr);
+    const ULONGLONG opened = GetTickCount64();
+    app.click(kIdLogoBrowseButton);
+    const HWND dialog = app.waitForOpenFileDialog();
+    ASSERT_NE(dialog, nullptr);
+
+    SetForegroundWindow(preview);
+    ASSERT_TRUE(waitUntil([&] { return activeWindowOf(preview) == preview; }));
+    const ULONGLONG escPressed = GetTickCount64();
+    pressKey(VK_ESCAPE);
+    ASSERT_TRUE(waitUntil([&] { return !IsWindow(preview); }));
+    const ULONGLONG closed = GetTickCount64();
+    // Its timer would have closed it 3000 ms after it opened: the Esc must
+    // have come well before that for this to show anything.
+    ASSERT_LT(escPressed - opened, kPreviewLifetimeMilliseconds - 1000)
+        << "the dialog opened too late to tell Esc from the timer";
+    EXPECT_LT(closed - opened, kPreviewLifetimeMilliseconds - 500);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_TRUE(app.cancelOpenFileDialog(dialog));
+    EXPECT_TRUE(app.running());
+}
+
 TEST_F(AppPreviewWindow, ClosingMainWhileThePreviewIsOpenEndsTheProgramWhenThePreviewCloses) {
     ASSERT_TRUE(app.start());
     app.setText(kIdBackgroundPathEdit, "x");
