@@ -425,10 +425,13 @@ TEST_F(AppPreviewWindow, ShowsTheNamedPictureStretchedOverTheWindow) {
     app.click(kIdPreviewButton);
     const HWND preview = waitForPreview();
     ASSERT_NE(preview, nullptr);
-    saveScreenshot(preview, "preview-window");
+    // Painted is not yet shown: the X server may still show what lay below.
     const RECT rect = windowRect(preview);
-    EXPECT_EQ(screenPixel(rect.left + 100, rect.top + 180), RGB(255, 128, 0));
-    EXPECT_EQ(screenPixel(rect.right - 100, rect.top + 180), RGB(0, 0, 255));
+    EXPECT_TRUE(waitUntil([&] {
+        return screenPixel(rect.left + 100, rect.top + 180) == RGB(255, 128, 0) &&
+               screenPixel(rect.right - 100, rect.top + 180) == RGB(0, 0, 255);
+    }));
+    saveScreenshot(preview, "preview-window");
 }
 
 TEST_F(AppPreviewWindow, EscClosesItAtOnce) {
