@@ -117,10 +117,11 @@ INSTANTIATE_TEST_SUITE_P(Limits, ChooseLogo,
 
 struct UnreadLogoCase {
     const char* name;
-    // How the file looks to the system: a length without content, content,
-    // or neither (the file cannot be opened).
+    // How the file looks to the system: a length without content, content of
+    // this many bytes, or neither (the file cannot be opened). A size, not the
+    // bytes, so the 16 MiB case costs nothing until it runs.
     std::optional<std::uint64_t> lengthOnly;
-    std::optional<Bytes> content;
+    std::optional<std::size_t> contentSize;
     const char* message;  // nothing when accepted
     int reads;
 };
@@ -134,14 +135,15 @@ TEST_P(ChooseLogoFile, ThatCannotBeALogoIsRefusedWhenChosen) {
     const UnreadLogoCase& c = GetParam();
     user.dialogAnswers = {kChosen};
     if (c.lengthOnly) system.lengthsWithoutContent[kChosen] = *c.lengthOnly;
-    if (c.content) system.files[kChosen] = *c.content;
+    const Bytes content(c.contentSize.value_or(0), 0x20);
+    if (c.contentSize) system.files[kChosen] = content;
     chooseLogo(profile, system, user);
 
     EXPECT_EQ(system.countOf(SystemCallKind::ReadFile), c.reads);
     if (c.message == nullptr) {
         EXPECT_TRUE(user.messages.empty());
         EXPECT_EQ(profile.text(ProfileField::LogoPath), kChosen);
-        EXPECT_EQ(profile.logo, *c.content);
+        EXPECT_EQ(profile.logo, content);
         return;
     }
     ASSERT_EQ(user.messages.size(), 1u);
@@ -154,7 +156,7 @@ TEST_P(ChooseLogoFile, ThatCannotBeALogoIsRefusedWhenChosen) {
     EXPECT_TRUE(user.bytesMeasured.empty());
 }
 
-constexpr std::uint64_t k16MiB = 16u * 1024 * 1024;
+constexpr std::size_t k16MiB = 16u * 1024 * 1024;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChooseLogoFile,
@@ -166,9 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
         UnreadLogoCase{"Over16MiBIsNeverRead", k16MiB + 1, std::nullopt, texts::kLogoRefused, 0},
         UnreadLogoCase{"Over4GiBIsNeverRead", (std::uint64_t{1} << 32) + 10, std::nullopt,
                        texts::kLogoRefused, 0},
-        UnreadLogoCase{"Exactly16MiBIsRead", std::nullopt, Bytes(k16MiB, 0x20), nullptr, 1},
+        UnreadLogoCase{"Exactly16MiBIsRead", std::nullopt, k16MiB, nullptr, 1},
         // Readable and empty: it measures 0 x 0 and passes; an apply says so.
-        UnreadLogoCase{"EmptyFile", std::nullopt, Bytes{}, nullptr, 1}),
+        UnreadLogoCase{"EmptyFile", std::nullopt, 0u, nullptr, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BackgroundCase {
