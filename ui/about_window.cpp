@@ -35,15 +35,7 @@ AboutWindow* AboutWindow::open(WindowHost& host, HWND owner) {
     frame.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     frame.width = kWindowWidth;
     frame.height = kWindowHeight;
-    if (!window->createCentred(frame, owner)) {
-        delete window;
-        return nullptr;
-    }
-    if (!window->createControls()) {
-        DestroyWindow(window->hwnd());
-        return nullptr;
-    }
-    return window;
+    return create(window, frame, owner);
 }
 
 bool AboutWindow::createControls() {

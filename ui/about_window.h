@@ -11,7 +11,7 @@ public:
 
 private:
     explicit AboutWindow(WindowHost& host) : ProgramWindow(host, WindowId::About) {}
-    bool createControls();
+    bool createControls() override;
 };
 
 bool registerAboutWindowClass(HINSTANCE instance);

@@ -102,14 +102,7 @@ MainWindow* MainWindow::open(WindowHost& host, WindowEvents& events, HWND owner)
     frame.exStyle = WS_EX_APPWINDOW;
     frame.width = kWindowWidth;
     frame.height = kWindowHeight;
-    if (!window->createCentred(frame, owner)) {
-        delete window;
-        return nullptr;
-    }
-    if (!window->createControls()) {
-        DestroyWindow(window->hwnd());
-        return nullptr;
-    }
+    if (!create(window, frame, owner)) return nullptr;
     // Choosing from code raises no event.
     SendMessageA(window->control(kIdBrandList), CB_SETCURSEL, 0, 0);
     return window;

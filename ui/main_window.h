@@ -21,7 +21,7 @@ public:
 
 private:
     MainWindow(WindowHost& host, WindowEvents& events);
-    bool createControls();
+    bool createControls() override;
     void moveFocusAlongTabOrder(bool backwards);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -14,7 +14,7 @@ constexpr int kWindowHeight = 374;
 
 PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes picture,
                                    HWND owner) {
-    auto* window = new PreviewWindow(host, events);
+    auto* window = new PreviewWindow(host, events, std::move(picture));
     // Unowned, so it has its own taskbar button and outlives MainWindow.
     WindowFrame frame;
     frame.className = VELLUMARK_PREVIEW_WINDOW_CLASS;
@@ -22,25 +22,17 @@ PreviewWindow* PreviewWindow::open(WindowHost& host, WindowEvents& events, Bytes
     frame.exStyle = WS_EX_APPWINDOW;
     frame.width = kWindowWidth;
     frame.height = kWindowHeight;
-    if (!window->createCentred(frame, owner)) {
-        delete window;
-        return nullptr;
-    }
-    const HWND box =
-        createPictureBox(window->hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth, kWindowHeight,
-                         GetSysColor(COLOR_BTNFACE), PictureMode::StretchToBox);
-    if (!box) {
-        DestroyWindow(window->hwnd());
-        return nullptr;
-    }
+    return create(window, frame, owner);
+}
+
+bool PreviewWindow::createControls() {
+    const HWND box = createPictureBox(hwnd(), kIdPreviewPicture, 0, 0, kWindowWidth, kWindowHeight,
+                                      GetSysColor(COLOR_BTNFACE), PictureMode::StretchToBox);
+    if (!box) return false;
     // The picture is shown for the whole interval: the timer starts once it
     // is decoded, not before.
-    setPictureBoxBytes(box, std::move(picture));
-    if (!SetTimer(window->hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr)) {
-        DestroyWindow(window->hwnd());
-        return nullptr;
-    }
-    return window;
+    setPictureBoxBytes(box, std::move(picture_));
+    return SetTimer(hwnd(), kIdPreviewTimer, kPreviewTimerMilliseconds, nullptr) != 0;
 }
 
 LRESULT PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -64,14 +64,23 @@ bool ProgramWindow::translateKey(const MSG& message) {
     return false;
 }
 
-bool ProgramWindow::createCentred(const WindowFrame& frame, HWND owner) {
+bool ProgramWindow::createWindow(ProgramWindow* window, const WindowFrame& frame, HWND owner) {
     // Integer division on the full primary screen, not the work area.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - frame.width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - frame.height) / 2;
-    created_ = CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, x, y,
-                               frame.width, frame.height, owner, nullptr, GetModuleHandleA(nullptr),
-                               this) != nullptr;
-    return created_;
+    window->created_ = CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style,
+                                       x, y, frame.width, frame.height, owner, nullptr,
+                                       GetModuleHandleA(nullptr), window) != nullptr;
+    if (!window->created_) {
+        delete window;
+        return false;
+    }
+    // Destroying it deletes the object, at WM_NCDESTROY.
+    if (!window->createControls()) {
+        DestroyWindow(window->hwnd_);
+        return false;
+    }
+    return true;
 }
 
 bool registerProgramWindowClass(HINSTANCE instance, const char* className) {

@@ -31,11 +31,19 @@ public:
 
 protected:
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Creates the top-level window, centred on the primary screen, hidden.
-    // On failure the caller still owns this object.
-    bool createCentred(const WindowFrame& frame, HWND owner);
+    // Makes the window's controls once the window itself exists.
+    virtual bool createControls() { return true; }
+
+    // Creates `window` centred on the primary screen, hidden, with its
+    // controls. On any failure the object is gone and null comes back.
+    template <typename Window>
+    static Window* create(Window* window, const WindowFrame& frame, HWND owner) {
+        return createWindow(window, frame, owner) ? window : nullptr;
+    }
 
 private:
+    static bool createWindow(ProgramWindow* window, const WindowFrame& frame, HWND owner);
+
     WindowHost& host_;
     WindowId id_;
     HWND hwnd_ = nullptr;

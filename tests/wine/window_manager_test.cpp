@@ -30,10 +30,7 @@ public:
         frame.style = WS_OVERLAPPEDWINDOW;
         frame.width = 200;
         frame.height = 100;
-        if (!window->createCentred(frame, owner)) {
-            delete window;
-            return nullptr;
-        }
+        if (!create(window, frame, owner)) return nullptr;
         if (window->step_) PostMessageA(window->hwnd(), kRunStepMessage, 0, 0);
         return window;
     }
