@@ -21,13 +21,12 @@ inline constexpr const char kSupportHoursValue[] = VELLUMARK_OEM_KEY "SupportHou
 inline constexpr const char kSupportPhoneValue[] = VELLUMARK_OEM_KEY "SupportPhone";
 inline constexpr const char kSupportUrlValue[] = VELLUMARK_OEM_KEY "SupportURL";
 inline constexpr const char kLogoValue[] = VELLUMARK_OEM_KEY "Logo";
-#undef VELLUMARK_OEM_KEY
 inline constexpr const char kOemBackgroundValue[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\OEMBackgrou"
-    "nd";
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Authentication\\LogonUI\\Background\\"
+    "OEMBackground";
 
 // Policies that hide what an apply writes; read, never changed.
-inline constexpr const char kHelpCustomizedValue[] =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\OEMInformation\\HelpCustomized";
+inline constexpr const char kHelpCustomizedValue[] = VELLUMARK_OEM_KEY "HelpCustomized";
+#undef VELLUMARK_OEM_KEY
 inline constexpr const char kDisableLogonBackgroundImageValue[] =
     "SOFTWARE\\Policies\\Microsoft\\Windows\\System\\DisableLogonBackgroundImage";

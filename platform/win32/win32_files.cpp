@@ -142,8 +142,7 @@ WriteResult Win32SystemServices::createDirectory(const Text& path) {
 bool Win32SystemServices::directoryExists(const Text& path) {
     if (path.empty()) return false;
     FileSystemRedirectionGuard redirection(path);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return isFolder(path);
 }
 
 std::optional<Bytes> Win32SystemServices::readFile(const Text& path) {
