@@ -8,6 +8,7 @@
 #include "tests/common/image_fixtures.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hostile_pictures {
@@ -101,35 +102,16 @@ inline Bytes arithmeticProgressiveJpeg(unsigned width, unsigned height, bool gra
         scans.push_back(info);
     }
 
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = 16;
-    info.image_height = 16;
-    info.input_components = components;
-    info.in_color_space = grayscale ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&info);
-    info.arith_code = TRUE;
-    if (!scans.empty()) {
-        info.scan_info = scans.data();
-        info.num_scans = static_cast<int>(scans.size());
-    }
-    for (int i = 0; i < components; ++i)
-        info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = 1;
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(16 * static_cast<std::size_t>(components), 0x80);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW rowPointer = row.data();
-        jpeg_write_scanlines(&info, &rowPointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    Bytes file(buffer, buffer + size);
-    std::free(buffer);
+    image_fixtures::Jpeg small;
+    small.width = 16;
+    small.height = 16;
+    small.grayscale = grayscale;
+    small.arithmetic = true;
+    small.quality = 75;  // libjpeg's own default
+    small.scans = std::move(scans);
+    small.fullResolutionChroma = true;
+    small.colourAt = [](int, int) { return 0x808080u; };
+    Bytes file = image_fixtures::makeJpeg(small);
     setFrameSize(file, width, height);
     return file;
 }

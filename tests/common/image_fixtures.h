@@ -424,6 +424,10 @@ struct Jpeg {
     bool progressive = false;
     bool arithmetic = false;
     int quality = 90;
+    // A scan script of its own, when not empty, in place of libjpeg's.
+    std::vector<jpeg_scan_info> scans;
+    // Every component at full resolution (4:4:4) rather than libjpeg's 4:2:0.
+    bool fullResolutionChroma = false;
     // Colour at (x, y).
     std::function<std::uint32_t(int, int)> colourAt;
 };
@@ -443,6 +447,14 @@ inline Bytes makeJpeg(const Jpeg& jpeg) {
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, jpeg.quality, TRUE);
     if (jpeg.progressive) jpeg_simple_progression(&info);
+    if (!jpeg.scans.empty()) {
+        info.scan_info = jpeg.scans.data();
+        info.num_scans = static_cast<int>(jpeg.scans.size());
+    }
+    if (jpeg.fullResolutionChroma) {
+        for (int i = 0; i < info.input_components; ++i)
+            info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = 1;
+    }
     info.arith_code = jpeg.arithmetic ? TRUE : FALSE;
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(static_cast<std::size_t>(jpeg.width) * info.input_components);
